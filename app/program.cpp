@@ -1,0 +1,78 @@
+#include "program.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+#include "module1.h"
+
+Program::Program() : module1_(std::make_unique<Module1>()) {
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Program::onFocusWindowChanged);
+}
+
+// Windows still loaded when the program ends have no parent to delete them.
+Program::~Program() {
+  delete form2_.data();
+  delete form4_.data();
+  delete form1_.data();
+}
+
+Form1* Program::form1() const { return form1_; }
+Form2* Program::form2() const { return form2_; }
+Form4* Program::form4() const { return form4_; }
+
+void Program::present(QWidget* window) {
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+void Program::showForm1() {
+  if (form1_ == nullptr) {
+    form1_ = new Form1(*this, *module1_);
+  }
+  present(form1_);
+}
+
+void Program::showForm2() {
+  if (form2_ == nullptr) {
+    form2_ = new Form2(*this, *module1_);
+  }
+  present(form2_);
+}
+
+void Program::showForm4() {
+  if (form4_ == nullptr) {
+    form4_ = new Form4(*this);
+  }
+  present(form4_);
+}
+
+void Program::endProgram() { QCoreApplication::exit(0); }
+
+void Program::onFocusWindowChanged(QWindow* window) {
+  if (window == nullptr) {
+    return;  // the program lost the focus to another application
+  }
+  QWidget* widget = nullptr;
+  for (QWidget* candidate : {static_cast<QWidget*>(form1_), static_cast<QWidget*>(form2_),
+                             static_cast<QWidget*>(form4_)}) {
+    if (candidate != nullptr && candidate->windowHandle() == window) {
+      widget = candidate;
+    }
+  }
+  if (widget == nullptr || widget == lastActive_) {
+    return;
+  }
+  lastActive_ = widget;
+  if (widget == form2_) {
+    form2_->activated();
+  } else if (widget == form4_) {
+    form4_->activated();
+  }
+}

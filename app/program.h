@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include "forms.h"
+
+class Form1;
+class Form2;
+class Form4;
+class QWidget;
+class QWindow;
+struct Module1;
+
+// The running program: the shared experiment state, and its three windows, each
+// loaded when it is first shown and unloaded (deleted) when it is closed.
+// It also tells the graph and help windows when they become the program's
+// active window: switching between the program's own windows counts, leaving
+// the program and coming back to the same window does not.
+class Program : public QObject, public Forms {
+  Q_OBJECT
+
+ public:
+  Program();
+  ~Program() override;
+
+  void showForm1() override;
+  void showForm2() override;
+  void showForm4() override;
+  void endProgram() override;
+
+  Module1& module1() { return *module1_; }
+  Form1* form1() const;
+  Form2* form2() const;
+  Form4* form4() const;
+
+ private:
+  void onFocusWindowChanged(QWindow* window);
+  static void present(QWidget* window);
+
+  std::unique_ptr<Module1> module1_;
+  QPointer<Form1> form1_;
+  QPointer<Form2> form2_;
+  QPointer<Form4> form4_;
+  QPointer<QWidget> lastActive_;
+};

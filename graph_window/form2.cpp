@@ -1,0 +1,156 @@
+#include "form2.h"
+
+#include <QCloseEvent>
+#include <QColor>
+#include <QPushButton>
+#include <QString>
+
+#include <algorithm>
+#include <array>
+
+#include "drawingarea.h"
+#include "forms.h"
+#include "linecontrol.h"
+#include "makersnotice.h"
+#include "module1.h"
+#include "twips.h"
+
+namespace {
+
+// ---- The stored layout, in twips ----
+
+constexpr TwipsRect kClientArea{3165, 1695, 9750, 5670};
+constexpr TwipsRect kCommand1{8760, 0, 975, 375};
+constexpr TwipsRect kPicture1{120, 600, 9495, 4815};
+constexpr QPoint kLine1From{0, 360};
+constexpr QPoint kLine1To{9720, 360};
+
+// ---- The graph, in the drawing area's units ----
+
+constexpr double kScaleWidth = 1100;
+constexpr double kScaleHeight = 120;
+
+// Palette entries 0 and 9 of the standard 16 colours.
+const QColor kBlack(0, 0, 0);
+const QColor kLightBlue(0, 0, 255);
+
+// Trial n is drawn at x = 100 + n; a ratio r at y = 110 - 100 r.
+constexpr int kTrialZeroX = 100;
+constexpr double kRatioZeroY = 110;
+constexpr double kRatioSpan = 100;
+
+// Trials past this one lie right of the drawing area and are never seen.
+constexpr std::int32_t kLastVisibleTrial = 1000;
+
+struct PlacedText {
+  const char* text;
+  double x;
+  double y;
+};
+
+constexpr std::array<PlacedText, 3> kRatioLabels{{
+    {"0.00", 60, 110},
+    {"0.30", 60, 77},
+    {"1.00", 60, 8},
+}};
+
+constexpr std::array<PlacedText, 9> kTrialLabels{{
+    {"100", 180, 112},
+    {"200", 280, 112},
+    {"300", 380, 112},
+    {"400", 480, 112},
+    {"500", 580, 112},
+    {"600", 680, 112},
+    {"700", 780, 112},
+    {"800", 880, 112},
+    {"900", 980, 112},
+}};
+
+constexpr std::array<PlacedText, 2> kAxisCaptions{{
+    {"(Vertical axis : Percentage of playing cards that are multiples of 3)", 140, 10},
+    {"(Horizontal axis : Number of experiments)", 700, 100},
+}};
+
+QPoint twipsPoint(QPoint twips) {
+  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
+}
+
+// The arithmetic of a data point: the ratio's single-precision entry, computed
+// on in double precision, handed on in single precision.
+QPointF dataPoint(std::int32_t trial, float ratio) {
+  const auto x = static_cast<float>(kTrialZeroX + trial);
+  const auto y = static_cast<float>(kRatioZeroY - kRatioSpan * static_cast<double>(ratio));
+  return {x, y};
+}
+
+void printAt(DrawingArea& area, const PlacedText& placed) {
+  area.setCurrentX(placed.x);
+  area.setCurrentY(placed.y);
+  area.print(QString::fromLatin1(placed.text));
+}
+
+}  // namespace
+
+Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(shared) {
+  setWindowTitle(QStringLiteral("Graph ") + QString::fromUtf16(kMakersNotice));
+  setGeometry(toPixels(kClientArea));
+
+  Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
+  Picture1 = new DrawingArea(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->setGeometry(toPixels(kPicture1));
+  Picture1->setUserScale(kScaleWidth, kScaleHeight);
+  Command1 = new QPushButton(QStringLiteral("Close"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setGeometry(toPixels(kCommand1));
+  Command1->setAutoDefault(true);
+  QWidget::setTabOrder(Picture1, Command1);
+
+  connect(Command1, &QPushButton::clicked, this, &Form2::closeGraph);
+}
+
+void Form2::activated() { drawGraph(); }
+
+void Form2::closeGraph() {
+  forms_.showForm1();
+  close();
+}
+
+// Closed by its title bar, the window would otherwise leave the main window
+// hidden and the program with no window at all.
+void Form2::closeEvent(QCloseEvent* event) {
+  forms_.showForm1();
+  event->accept();
+}
+
+void Form2::drawGraph() {
+  DrawingArea& area = *Picture1;
+  area.line({100, 5}, {100, 110}, kBlack);
+  area.line({100, 110}, {1100, 110}, kBlack);
+  for (graphIndex = 10; graphIndex <= 100; graphIndex += 10) {
+    area.line({95.0, graphIndex * 1.0}, {105.0, graphIndex * 1.0}, kBlack);
+  }
+  // The dashed reference line at the ratio 0.30.
+  for (graphIndex = 100; graphIndex <= 1080; graphIndex += 20) {
+    area.line({graphIndex * 1.0, 80}, {graphIndex + 10.0, 80}, kBlack);
+  }
+  for (const PlacedText& label : kRatioLabels) {
+    printAt(area, label);
+  }
+  for (graphIndex = 100; graphIndex <= 1080; graphIndex += 100) {
+    area.line({graphIndex * 1.0, 109}, {graphIndex * 1.0, 111}, kBlack);
+  }
+  for (const PlacedText& label : kTrialLabels) {
+    printAt(area, label);
+  }
+  for (const PlacedText& caption : kAxisCaptions) {
+    printAt(area, caption);
+  }
+
+  area.point(dataPoint(1, shared_.ratioHistory[1]), kLightBlue);
+  const std::int32_t last = std::min(shared_.trialCount, kLastVisibleTrial);
+  for (graphIndex = 2; graphIndex <= last; ++graphIndex) {
+    area.lineTo(dataPoint(graphIndex, shared_.ratioHistory[static_cast<std::size_t>(graphIndex)]),
+                kLightBlue);
+  }
+}

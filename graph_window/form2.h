@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+class DrawingArea;
+class Forms;
+class LineControl;
+class QCloseEvent;
+class QPushButton;
+struct Module1;
+
+// The graph window: the observed ratio against the number of draws.
+//
+// Command1 "Close" at the top right over Line1; Picture1, a drawing area of
+// 1100 x 120 units, holds the axes, ticks, labels, the dashed line at 0.30 and
+// the light-blue polyline of the ratio history. The graph is drawn each time the
+// window becomes the program's active window, over what is already there, and
+// the picture is kept in between. Reads Module1's trialCount and ratioHistory;
+// writes nothing outside itself.
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form2(Forms& forms, const Module1& shared);
+
+  // The window has become the active one among the program's windows.
+  void activated();
+
+  DrawingArea* picture1() const { return Picture1; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void closeGraph();
+  void drawGraph();
+
+  Forms& forms_;
+  const Module1& shared_;
+  std::int32_t graphIndex = 0;
+
+  QPushButton* Command1 = nullptr;
+  DrawingArea* Picture1 = nullptr;
+  LineControl* Line1 = nullptr;
+};

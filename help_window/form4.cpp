@@ -1,0 +1,63 @@
+#include "form4.h"
+
+#include <QPushButton>
+#include <QString>
+
+#include "drawingarea.h"
+#include "forms.h"
+#include "gothicfont.h"
+#include "helptext.h"
+#include "linecontrol.h"
+#include "makersnotice.h"
+#include "twips.h"
+
+namespace {
+
+// ---- The stored layout, in twips ----
+
+constexpr TwipsRect kClientArea{3480, 2235, 8670, 6450};
+constexpr TwipsRect kCommand1{7680, 0, 855, 375};
+// Reaches below the client area; the strip beyond it is never seen.
+constexpr TwipsRect kPicture1{120, 480, 8415, 6735};
+constexpr QPoint kLine1From{120, 360};
+constexpr QPoint kLine1To{8520, 360};
+
+const char16_t* const kCaption = u" Playing Cards＿Help（Questions and Operation method） ";
+
+QPoint twipsPoint(QPoint twips) {
+  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
+}
+
+}  // namespace
+
+Form4::Form4(Forms& forms) : forms_(forms) {
+  setWindowTitle(QString::fromUtf16(kCaption) + QString::fromUtf16(kMakersNotice));
+  setGeometry(toPixels(kClientArea));
+
+  Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
+  Command1 = new QPushButton(QStringLiteral("Close"), this);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setGeometry(toPixels(kCommand1));
+  Command1->setAutoDefault(true);
+  Picture1 = new DrawingArea(this);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  Picture1->setGeometry(toPixels(kPicture1));
+  Picture1->setFont(gothicFont(GothicSize::Small, false));
+  QWidget::setTabOrder(Command1, Picture1);
+
+  connect(Command1, &QPushButton::clicked, this, &Form4::closeHelp);
+}
+
+void Form4::activated() { printHelp(); }
+
+void Form4::closeHelp() {
+  close();
+  forms_.showForm1();
+}
+
+void Form4::printHelp() {
+  Picture1->clear();
+  for (const QString& line : helpText()) {
+    Picture1->print(line);
+  }
+}

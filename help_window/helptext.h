@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The 22 lines the help window prints, each exactly as shown, leading
+// ideographic spaces and trailing spaces included.
+QStringList helpText();

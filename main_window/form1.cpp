@@ -1,0 +1,408 @@
+#include "form1.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+#include <QTimer>
+
+#include "cueplayer.h"
+#include "experiment.h"
+#include "forms.h"
+#include "gothicfont.h"
+#include "labelcontrol.h"
+#include "linecontrol.h"
+#include "makersnotice.h"
+#include "module1.h"
+#include "multimediacontrol.h"
+#include "texts.h"
+#include "twips.h"
+
+namespace {
+
+// ---- The stored layout, in twips ----
+
+constexpr TwipsRect kClientArea{3480, 2040, 9405, 5265};
+
+enum class Look { Sunken, Flat };
+enum class Ink { ButtonText, WindowText, Red };
+
+struct FontSpec {
+  GothicSize size;
+  bool bold;
+};
+
+constexpr FontSpec kSmallRegular{GothicSize::Small, false};
+constexpr FontSpec kSmallBold{GothicSize::Small, true};
+constexpr FontSpec kMediumRegular{GothicSize::Medium, false};
+constexpr FontSpec kMediumBold{GothicSize::Medium, true};
+constexpr FontSpec kLargeRegular{GothicSize::Large, false};
+constexpr FontSpec kLargeBold{GothicSize::Large, true};
+
+struct ButtonSpec {
+  const char* name;
+  TwipsRect place;
+  const char16_t* caption;
+  const FontSpec* font;  // nullptr: the window's default font
+};
+
+constexpr ButtonSpec kCommand1{"Command1", {5520, 3960, 2175, 495}, u"Draw", &kMediumBold};
+constexpr ButtonSpec kCommand2{"Command2", {5520, 3360, 2175, 495}, u"Shuffle", &kMediumBold};
+constexpr ButtonSpec kCommand3{"Command3", {0, 0, 855, 375}, u"Exit", nullptr};
+constexpr ButtonSpec kCommand4{"Command4", {840, 3120, 2175, 495}, u"AutoStart", &kMediumBold};
+constexpr ButtonSpec kCommand5{"Command5", {840, 3720, 2175, 495}, u"AutoStop", &kMediumBold};
+constexpr ButtonSpec kCommand6{"Command6", {7680, 0, 855, 375}, u"Init", &kSmallRegular};
+constexpr ButtonSpec kCommand7{"Command7", {840, 4440, 2175, 375}, u"Graph display", &kSmallBold};
+constexpr ButtonSpec kCommand8{"Command8", {6840, 0, 855, 375}, u"Help", &kSmallRegular};
+
+struct LabelSpec {
+  const char* name;
+  TwipsRect place;
+  const char16_t* caption;
+  FontSpec font;
+  Ink ink;
+  QRgb background;
+  Look look;
+};
+
+constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kLightYellow = 0xFFFFC0;
+
+constexpr LabelSpec kLabel1{"Label1", {240, 1920, 5055, 375},
+                            u"Number of cards in multiples of 3 drawn", kMediumBold,
+                            Ink::ButtonText, kWhite, Look::Sunken};
+constexpr LabelSpec kLabel2{"Label2", {240, 2400, 5055, 375}, u"Total number of cards drawn",
+                            kMediumBold, Ink::ButtonText, kWhite, Look::Sunken};
+constexpr LabelSpec kLabel3{"Label3", {5400, 2400, 1215, 375}, u"", kLargeBold, Ink::Red,
+                            kWhite, Look::Sunken};
+constexpr LabelSpec kLabel4{"Label4", {5400, 1920, 1335, 375}, u"", kLargeBold, Ink::Red,
+                            kWhite, Look::Sunken};
+constexpr LabelSpec kLabel5{"Label5", {6720, 2160, 495, 375}, u"≒", kLargeBold,
+                            Ink::ButtonText, kWhite, Look::Sunken};
+constexpr LabelSpec kLabel6{"Label6", {7320, 2160, 1815, 375}, u"", kLargeBold, Ink::Red,
+                            kWhite, Look::Sunken};
+constexpr LabelSpec kLabel7{"Label7", {6480, 960, 1815, 375}, u"", kLargeRegular,
+                            Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel8{"Label8", {5880, 960, 495, 375}, u"≒", kLargeRegular,
+                            Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel9{"Label9", {4560, 720, 1215, 375}, u"16", kLargeRegular,
+                            Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel10{"Label10", {4560, 1200, 1215, 375}, u"52", kLargeRegular,
+                             Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel11{"Label11", {240, 1200, 4215, 375}, u"Total number of playing cards",
+                             kMediumRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel12{"Label12", {240, 720, 4215, 375},
+                             u"Total number of cards in multiples of 3", kMediumRegular,
+                             Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel13{"Label13", {1320, 0, 5055, 375}, u"Vandrel", kLargeBold,
+                             Ink::WindowText, kLightYellow, Look::Flat};
+
+constexpr TwipsRect kMMControl1{4920, 4800, 3540, 330};
+constexpr TwipsRect kFudaban{3720, 3120, 1095, 1575};
+constexpr QPoint kLine1From{8520, 360};
+constexpr QPoint kLine1To{0, 360};
+
+constexpr int kTimer1Interval = 1;  // milliseconds: as fast as ticks come
+
+// ---- Texts the handlers write ----
+
+const char16_t* const kExitTitle = u"Playing card";
+const char16_t* const kExitText = u"This software will exit.";
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+QPoint twipsPoint(QPoint twips) {
+  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
+}
+
+// Stretched by repeating pixels rather than blending them, so the faces keep
+// their pure colours and hard edges.
+QPixmap cardFace(int index, QSize size, qreal pixelRatio) {
+  const QImage face(QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0')));
+  QPixmap pixmap = QPixmap::fromImage(
+      face.scaled(size * pixelRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  pixmap.setDevicePixelRatio(pixelRatio);
+  return pixmap;
+}
+
+QPushButton* makeButton(const ButtonSpec& spec, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf16(spec.caption), parent);
+  button->setObjectName(QLatin1String(spec.name));
+  button->setGeometry(toPixels(spec.place));
+  if (spec.font != nullptr) {
+    button->setFont(gothicFont(spec.font->size, spec.font->bold));
+  }
+  // Enter clicks the focused button, as Space does; no button is the default.
+  button->setAutoDefault(true);
+  return button;
+}
+
+LabelControl* makeLabel(const LabelSpec& spec, QWidget* parent) {
+  auto* label = new LabelControl(parent);
+  label->setCaption(QString::fromUtf16(spec.caption));
+  label->setObjectName(QLatin1String(spec.name));
+  label->setGeometry(toPixels(spec.place));
+  label->setFont(gothicFont(spec.font.size, spec.font.bold));
+  if (spec.look == Look::Sunken) {
+    label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+  } else {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+  }
+  QPalette palette = label->palette();
+  switch (spec.ink) {
+    case Ink::ButtonText:
+      palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+      break;
+    case Ink::WindowText:
+      break;
+    case Ink::Red:
+      palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+      break;
+  }
+  palette.setColor(QPalette::Window, QColor(spec.background));
+  label->setPalette(palette);
+  return label;
+}
+
+}  // namespace
+
+Form1::Form1(Forms& forms, Module1& shared) : forms_(forms), shared_(shared) {
+  buildLayout();
+  connectCommands();
+  load();
+}
+
+void Form1::buildLayout() {
+  setWindowTitle(QStringLiteral("Vandrel") + QChar(0x3000) + QString::fromUtf16(kMakersNotice));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/vandrel.png")));
+  setGeometry(toPixels(kClientArea));
+
+  Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
+
+  Command1 = makeButton(kCommand1, this);
+  Command2 = makeButton(kCommand2, this);
+  Command3 = makeButton(kCommand3, this);
+  Command4 = makeButton(kCommand4, this);
+  Command5 = makeButton(kCommand5, this);
+  Command6 = makeButton(kCommand6, this);
+  Command7 = makeButton(kCommand7, this);
+  Command8 = makeButton(kCommand8, this);
+  Label1 = makeLabel(kLabel1, this);
+  Label2 = makeLabel(kLabel2, this);
+  Label3 = makeLabel(kLabel3, this);
+  Label4 = makeLabel(kLabel4, this);
+  Label5 = makeLabel(kLabel5, this);
+  Label6 = makeLabel(kLabel6, this);
+  Label7 = makeLabel(kLabel7, this);
+  Label8 = makeLabel(kLabel8, this);
+  Label9 = makeLabel(kLabel9, this);
+  Label10 = makeLabel(kLabel10, this);
+  Label11 = makeLabel(kLabel11, this);
+  Label12 = makeLabel(kLabel12, this);
+  Label13 = makeLabel(kLabel13, this);
+
+  MMControl1 = new MultimediaControl(this);
+  MMControl1->setObjectName(QStringLiteral("MMControl1"));
+  MMControl1->setGeometry(toPixels(kMMControl1));
+  MMControl1->hide();
+
+  for (int index = 1; index <= kCardCount; ++index) {
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("fudaban%1").arg(index));
+    image->setGeometry(toPixels(kFudaban));
+    image->setPixmap(cardFace(index, image->size(), devicePixelRatioF()));
+    fudaban.at(static_cast<std::size_t>(index)) = image;
+  }
+
+  // Tab indices 0-3, then 16-21; labels take no focus and the hidden control is skipped.
+  QWidget::setTabOrder(Command1, Command2);
+  QWidget::setTabOrder(Command2, Command3);
+  QWidget::setTabOrder(Command3, MMControl1);
+  QWidget::setTabOrder(MMControl1, Command4);
+  QWidget::setTabOrder(Command4, Command5);
+  QWidget::setTabOrder(Command5, Command6);
+  QWidget::setTabOrder(Command6, Command7);
+  QWidget::setTabOrder(Command7, Command8);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(kTimer1Interval);
+  Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void Form1::connectCommands() {
+  connect(Command1, &QPushButton::clicked, this, &Form1::draw);
+  connect(Command2, &QPushButton::clicked, this, &Form1::shuffle);
+  connect(Command3, &QPushButton::clicked, this, &Form1::exitProgram);
+  connect(Command4, &QPushButton::clicked, this, &Form1::autoStart);
+  connect(Command5, &QPushButton::clicked, this, &Form1::autoStop);
+  connect(Command6, &QPushButton::clicked, this, &Form1::init);
+  connect(Command7, &QPushButton::clicked, this, &Form1::graphDisplay);
+  connect(Command8, &QPushButton::clicked, this, &Form1::help);
+  connect(Timer1, &QTimer::timeout, this, &Form1::timerTick);
+}
+
+bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
+
+void Form1::load() {
+  drawMode = kManual;
+  tally.currentCard = 0;
+  for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
+    card(cardIndex)->hide();
+  }
+  shared_.trialCount = 0;
+  Label3->setCaption(text(plainText(shared_.trialCount)));
+  tally.hitCount = 0;
+  Label4->setCaption(text(plainText(tally.hitCount)));
+  Label7->setCaption(text(theoreticalProbabilityText()));
+  Command5->setEnabled(false);
+  Command2->setEnabled(true);
+  Command1->setEnabled(false);
+  Command6->setEnabled(false);
+  Command7->setEnabled(false);
+}
+
+void Form1::shuffle() {
+  drawMode = kManual;
+  Command1->setEnabled(true);
+  Command2->setEnabled(false);
+  Command3->setEnabled(false);
+  Command4->setEnabled(false);
+  Command6->setEnabled(false);
+  Command7->setEnabled(false);
+  Command8->setEnabled(false);
+  Timer1->start();
+}
+
+void Form1::draw() {
+  drawMode = kManual;
+  Command1->setEnabled(false);
+  Command2->setEnabled(!historyFull());
+  Command3->setEnabled(true);
+  Command4->setEnabled(true);
+  Command6->setEnabled(true);
+  Command7->setEnabled(true);
+  Command8->setEnabled(true);
+  Timer1->stop();
+  // A Draw quicker than the first tick would find no card on view, and card 0
+  // would count as a multiple of 3: draw and show one first, as a tick would.
+  if (tally.currentCard == 0) {
+    for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
+      card(cardIndex)->hide();
+    }
+    tally.currentCard = drawCard(random_, timeOfDay_);
+    card(tally.currentCard)->show();
+  }
+  const ManualTrial trial = countManualTrial(shared_, tally);
+  if (!trial.counted) {
+    return;
+  }
+  Label3->setCaption(text(signedBlankText(trial.trialCount)));
+  if (trial.hit) {
+    Label4->setCaption(text(signedBlankText(tally.hitCount)));
+  }
+  Label6->setCaption(text(ratioText(trial.ratio)));
+  // The last place in the history is taken: no more manual draws.
+  if (historyFull()) {
+    Command2->setEnabled(false);
+  }
+}
+
+void Form1::autoStart() {
+  drawMode = kAutomatic;
+  Timer1->start();
+  Command2->setEnabled(false);
+  Command3->setEnabled(false);
+  Command4->setEnabled(false);
+  Command5->setEnabled(true);
+  Command6->setEnabled(false);
+  Command7->setEnabled(false);
+  Command8->setEnabled(false);
+}
+
+void Form1::autoStop() {
+  drawMode = kManual;
+  Timer1->stop();
+  Command1->setEnabled(false);
+  Command2->setEnabled(!historyFull());
+  Command3->setEnabled(true);
+  Command4->setEnabled(true);
+  Command5->setEnabled(false);
+  Command6->setEnabled(true);
+  Command7->setEnabled(true);
+  Command8->setEnabled(true);
+}
+
+void Form1::init() {
+  playCue(*MMControl1, QString::fromLatin1(kPinponCue));
+  drawMode = kManual;
+  tally.currentCard = 0;
+  for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
+    card(cardIndex)->hide();
+  }
+  card(1)->show();
+  shared_.trialCount = 0;
+  Label3->setCaption(text(plainText(shared_.trialCount)));
+  tally.hitCount = 0;
+  Label4->setCaption(text(plainText(tally.hitCount)));
+  Label6->setCaption(QString());
+  Command7->setEnabled(false);
+  Command6->setEnabled(false);
+  Command5->setEnabled(false);
+  Command4->setEnabled(true);
+  Command2->setEnabled(true);
+  Command1->setEnabled(false);
+}
+
+void Form1::timerTick() {
+  for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
+    card(cardIndex)->hide();
+  }
+  tally.currentCard = drawCard(random_, timeOfDay_);
+  card(tally.currentCard)->show();
+  if (drawMode != kAutomatic) {
+    return;
+  }
+  const AutomaticTrial trial = countAutomaticTrial(shared_, tally);
+  if (trial.hit) {
+    Label4->setCaption(text(plainText(tally.hitCount)));
+  }
+  if (trial.ended) {
+    Timer1->stop();
+    Command1->setEnabled(false);
+    Command2->setEnabled(false);
+    Command3->setEnabled(true);
+    Command4->setEnabled(false);
+    Command5->setEnabled(false);
+    Command6->setEnabled(true);
+    Command7->setEnabled(true);
+    Command8->setEnabled(true);
+    drawMode = kManual;
+  }
+  Label3->setCaption(text(plainText(shared_.trialCount)));
+  Label6->setCaption(text(ratioText(storeRatio(shared_, tally))));
+}
+
+void Form1::graphDisplay() {
+  hide();
+  forms_.showForm2();
+}
+
+void Form1::help() {
+  playCue(*MMControl1, QString::fromLatin1(kPinponCue));
+  forms_.showForm4();
+}
+
+void Form1::exitProgram() {
+  playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(kExitTitle),
+                  QString::fromUtf16(kExitText), QMessageBox::Ok, this);
+  exitAnswer = box.exec();
+  if (exitAnswer == QMessageBox::Ok) {
+    forms_.endProgram();
+  }
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "drawtally.h"
+#include "randomsource.h"
+
+class Forms;
+class LabelControl;
+class LineControl;
+class MultimediaControl;
+class QLabel;
+class QPushButton;
+class QTimer;
+struct Module1;
+
+// The main window, where the experiment is run.
+//
+// Top row: Command3 "Exit", Label13 title, Command8 "Help", Command6 "Init", Line1
+// under them. Theory block: Label12/Label9 "16" over Label11/Label10 "52",
+// Label8 "≒", Label7 the theoretical probability. Experiment block: Label1/Label4
+// hits over Label2/Label3 trials, Label5 "≒", Label6 the observed ratio. Lower
+// area: Command4 "AutoStart", Command5 "AutoStop", Command7 "Graph display" on the
+// left, the stacked card images fudaban(1-52) in the middle, Command2 "Shuffle"
+// and Command1 "Draw" on the right. MMControl1 (hidden) plays the sound cues;
+// Timer1 ticks every millisecond while cards are shuffled or a run is going.
+//
+// States: Ready (after load and Init), Shuffling, Drawn, Running, Stopped,
+// Finished; the buttons offer only what each state allows. Reads and writes
+// Module1's trialCount and ratioHistory; owns hitCount, currentCard, cardRank.
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr std::int16_t kAutomatic = 1;
+  static constexpr std::int16_t kManual = -1;
+
+  Form1(Forms& forms, Module1& shared);
+
+  // For the tests: the state behind the widgets.
+  std::int16_t currentDrawMode() const { return drawMode; }
+  const DrawTally& currentTally() const { return tally; }
+
+  // Member `index` (1-52) of the card image array.
+  QLabel* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
+
+ private:
+  void buildLayout();
+  void connectCommands();
+
+  void load();
+  void draw();
+  void shuffle();
+  void exitProgram();
+  void autoStart();
+  void autoStop();
+  void init();
+  void graphDisplay();
+  void help();
+  void timerTick();
+
+  bool historyFull() const;
+
+  Forms& forms_;
+  Module1& shared_;
+  DrawTally tally;
+  RandomSource random_{RandomSource::entropySeed()};
+  std::function<float()> timeOfDay_ = secondsSinceMidnight;
+
+  std::int16_t drawMode = kManual;
+  std::int16_t cardIndex = 0;
+  std::int32_t exitAnswer = 0;
+
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* Command3 = nullptr;
+  QPushButton* Command4 = nullptr;
+  QPushButton* Command5 = nullptr;
+  QPushButton* Command6 = nullptr;
+  QPushButton* Command7 = nullptr;
+  QPushButton* Command8 = nullptr;
+  LabelControl* Label1 = nullptr;
+  LabelControl* Label2 = nullptr;
+  LabelControl* Label3 = nullptr;
+  LabelControl* Label4 = nullptr;
+  LabelControl* Label5 = nullptr;
+  LabelControl* Label6 = nullptr;
+  LabelControl* Label7 = nullptr;
+  LabelControl* Label8 = nullptr;
+  LabelControl* Label9 = nullptr;
+  LabelControl* Label10 = nullptr;
+  LabelControl* Label11 = nullptr;
+  LabelControl* Label12 = nullptr;
+  LabelControl* Label13 = nullptr;
+  LineControl* Line1 = nullptr;
+  QTimer* Timer1 = nullptr;
+  MultimediaControl* MMControl1 = nullptr;
+  std::array<QLabel*, 53> fudaban{};  // indices 1-52; 0 is unused
+};

@@ -1,0 +1,52 @@
+# Shared by scripts/run and scripts/test: package installation and the build.
+# Sourced, not run.
+
+VANDREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VANDREL_BUILD="$VANDREL_ROOT/build"
+
+# Everything the build, the program and the tests need on a fresh Debian 12.
+VANDREL_PACKAGES=(
+  g++ cmake ninja-build
+  qt6-base-dev qt6-multimedia-dev
+  fonts-ipafont-gothic
+  gstreamer1.0-plugins-base gstreamer1.0-pulseaudio
+  xvfb xauth
+  pulseaudio pulseaudio-utils
+)
+
+vandrel_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo "$@"
+  else
+    echo "Packages are missing and this is not root; run again as root or install sudo." >&2
+    exit 1
+  fi
+}
+
+# Installs only the packages that are not installed yet.
+vandrel_install_packages() {
+  local missing=() package
+  for package in "${VANDREL_PACKAGES[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  vandrel_as_root apt-get update -qq
+  vandrel_as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures once, then builds incrementally. Extra arguments go to the configure step.
+vandrel_build() {
+  local build_dir=${VANDREL_BUILD_DIR:-$VANDREL_BUILD}
+  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S "$VANDREL_ROOT" -B "$build_dir" -G Ninja "$@"
+  fi
+  cmake --build "$build_dir" --parallel "$(nproc)"
+}

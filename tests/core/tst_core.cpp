@@ -1,0 +1,405 @@
+#include <QProcess>
+#include <QStringList>
+#include <QTest>
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "experiment.h"
+#include "module1.h"
+#include "randomsource.h"
+#include "texts.h"
+
+namespace {
+
+// Critical value of a chi-square with `dof` degrees of freedom at an upper tail
+// of 1e-6 (Wilson-Hilferty): a fair source essentially never exceeds it.
+double chiSquareCritical(double dof) {
+  constexpr double kZ = 4.753424;  // standard normal upper 1e-6 point
+  const double h = 2.0 / (9.0 * dof);
+  return dof * std::pow(1.0 - h + kZ * std::sqrt(h), 3.0);
+}
+
+struct Verdict {
+  double singles = 0;    // chi-square of the 52 card frequencies
+  double pairs = 0;      // chi-square of the 52 x 52 non-overlapping pairs
+  double repeatZ = 0;    // z-score of "same card twice in a row"
+  bool inRange = true;   // every card in 1-52
+};
+
+Verdict judge(const std::vector<int>& cards) {
+  Verdict v;
+  std::array<double, kCardCount> single{};
+  std::vector<double> pair(kCardCount * kCardCount, 0.0);
+  double repeats = 0;
+  for (std::size_t i = 0; i < cards.size(); ++i) {
+    const int c = cards[i];
+    if (c < 1 || c > kCardCount) {
+      v.inRange = false;
+      return v;
+    }
+    single[static_cast<std::size_t>(c - 1)] += 1;
+    if (i > 0 && cards[i - 1] == c) {
+      repeats += 1;
+    }
+    if (i % 2 == 1) {
+      pair[static_cast<std::size_t>((cards[i - 1] - 1) * kCardCount + c - 1)] += 1;
+    }
+  }
+  const double n = static_cast<double>(cards.size());
+  const double expectSingle = n / kCardCount;
+  for (const double observed : single) {
+    v.singles += (observed - expectSingle) * (observed - expectSingle) / expectSingle;
+  }
+  const double expectPair = std::floor(n / 2) / (kCardCount * kCardCount);
+  for (const double observed : pair) {
+    v.pairs += (observed - expectPair) * (observed - expectPair) / expectPair;
+  }
+  const double p = 1.0 / kCardCount;
+  const double m = n - 1;
+  v.repeatZ = (repeats - m * p) / std::sqrt(m * p * (1 - p));
+  return v;
+}
+
+bool isFair(const Verdict& v) {
+  constexpr double kRepeatZLimit = 5.33;  // two-sided 1e-7
+  return v.inRange && v.singles < chiSquareCritical(kCardCount - 1) &&
+         v.pairs < chiSquareCritical(kCardCount * kCardCount - 1) &&
+         std::abs(v.repeatZ) < kRepeatZLimit;
+}
+
+constexpr int kStatisticsDraws = 520000;
+
+// Afternoon, where a float of seconds since midnight moves in steps of about 4 ms.
+constexpr float kAfternoon = 50000.125F;
+
+std::vector<int> drawMany(RandomSource& source, const std::function<float()>& clock, int count) {
+  std::vector<int> cards;
+  cards.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    cards.push_back(drawCard(source, clock));
+  }
+  return cards;
+}
+
+// The fault the reseed design exists to avoid: a generator started anew from the
+// time value at every draw.
+std::vector<int> drawRestarting(const std::function<float()>& clock, int count) {
+  std::vector<int> cards;
+  for (int i = 0; i < count; ++i) {
+    const float now = clock();
+    RandomSource fresh(std::bit_cast<std::uint32_t>(now));
+    fresh.reseed(now);
+    cards.push_back(cardFromUniform(fresh.uniform()));
+  }
+  return cards;
+}
+
+}  // namespace
+
+class TestCore : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void rankAndHit_data();
+  void rankAndHit();
+  void hitsAreTheSixteenMultiplesOfThree();
+  void cardFromUniformBounds_data();
+  void cardFromUniformBounds();
+  void cardFromUniformNeverLeavesTheDeck();
+  void manualAndAutomaticAgree_data();
+  void manualAndAutomaticAgree();
+  void automaticRunEnds_data();
+  void automaticRunEnds();
+  void resetKeepsHistory();
+  void historyInvariantHolds();
+  void historyFullRefusesManualTrial();
+  void ratioTexts_data();
+  void ratioTexts();
+  void numberTexts_data();
+  void numberTexts();
+  void drawsAreFair_data();
+  void drawsAreFair();
+  void restartingGeneratorIsCaught_data();
+  void restartingGeneratorIsCaught();
+  void auditToolDrawsFairly_data();
+  void auditToolDrawsFairly();
+};
+
+void TestCore::rankAndHit_data() {
+  QTest::addColumn<int>("card");
+  QTest::addColumn<int>("rank");
+  QTest::addColumn<bool>("hit");
+  const std::set<int> hits{3, 6, 9, 12, 16, 19, 22, 25, 29, 32, 35, 38, 42, 45, 48, 51};
+  constexpr std::array<const char*, 4> kSuits{"spades", "clubs", "hearts", "diamonds"};
+  for (int card = 1; card <= kCardCount; ++card) {
+    const int rank = (card - 1) % 13 + 1;
+    QTest::addRow("%s %d (card %d)", kSuits[static_cast<std::size_t>((card - 1) / 13)], rank,
+                  card)
+        << card << rank << hits.contains(card);
+  }
+  QTest::newRow("no card yet") << 0 << 0 << true;
+}
+
+void TestCore::rankAndHit() {
+  QFETCH(int, card);
+  QFETCH(int, rank);
+  QFETCH(bool, hit);
+  const std::int16_t computed = rankOf(static_cast<std::int16_t>(card));
+  QCOMPARE(computed, rank);
+  QCOMPARE(isHit(computed), hit);
+}
+
+void TestCore::hitsAreTheSixteenMultiplesOfThree() {
+  std::set<int> hits;
+  for (std::int16_t card = 1; card <= kCardCount; ++card) {
+    if (isHit(rankOf(card))) {
+      hits.insert(card);
+    }
+  }
+  QCOMPARE(hits, (std::set<int>{3, 6, 9, 12, 16, 19, 22, 25, 29, 32, 35, 38, 42, 45, 48, 51}));
+}
+
+void TestCore::cardFromUniformBounds_data() {
+  QTest::addColumn<double>("r");
+  QTest::addColumn<int>("card");
+  QTest::newRow("zero") << 0.0 << 1;
+  QTest::newRow("largest below one") << std::nextafter(1.0, 0.0) << 52;
+  QTest::newRow("one half") << 0.5 << 27;
+  QTest::newRow("first tenth") << 0.1 << 6;
+  QTest::newRow("smallest positive") << std::nextafter(0.0, 1.0) << 1;
+}
+
+void TestCore::cardFromUniformBounds() {
+  QFETCH(double, r);
+  QFETCH(int, card);
+  QCOMPARE(cardFromUniform(r), card);
+}
+
+void TestCore::cardFromUniformNeverLeavesTheDeck() {
+  // Every boundary k/52 and its neighbours, where rounding could push a card out.
+  for (int k = 0; k <= kCardCount; ++k) {
+    const double edge = static_cast<double>(k) / kCardCount;
+    for (const double r : {std::nextafter(edge, 0.0), edge, std::nextafter(edge, 1.0)}) {
+      if (r < 0.0 || r >= 1.0) {
+        continue;
+      }
+      const int card = cardFromUniform(r);
+      QVERIFY2(card >= 1 && card <= kCardCount, qPrintable(QString::number(r, 'g', 17)));
+    }
+  }
+}
+
+void TestCore::manualAndAutomaticAgree_data() {
+  QTest::addColumn<QList<int>>("cards");
+  QTest::newRow("one hit") << QList<int>{12};
+  QTest::newRow("one miss") << QList<int>{13};
+  QTest::newRow("mixed suits") << QList<int>{3, 26, 51, 1, 38, 39, 16};
+  QTest::newRow("all kings") << QList<int>{13, 26, 39, 52};
+}
+
+void TestCore::manualAndAutomaticAgree() {
+  QFETCH(QList<int>, cards);
+  auto manualShared = std::make_unique<Module1>();
+  auto autoShared = std::make_unique<Module1>();
+  DrawTally manual;
+  DrawTally automatic;
+  for (const int card : cards) {
+    manual.currentCard = automatic.currentCard = static_cast<std::int16_t>(card);
+    const ManualTrial m = countManualTrial(*manualShared, manual);
+    const AutomaticTrial a = countAutomaticTrial(*autoShared, automatic);
+    const float ratio = storeRatio(*autoShared, automatic);
+    QVERIFY(m.counted);
+    QVERIFY(!a.ended);
+    QCOMPARE(m.hit, a.hit);
+    QCOMPARE(m.ratio, ratio);
+    QCOMPARE(m.trialCount, autoShared->trialCount);
+  }
+  QCOMPARE(manualShared->trialCount, autoShared->trialCount);
+  QCOMPARE(manual.hitCount, automatic.hitCount);
+  QCOMPARE(manual.cardRank, automatic.cardRank);
+  QVERIFY(manualShared->ratioHistory == autoShared->ratioHistory);
+}
+
+void TestCore::automaticRunEnds_data() {
+  QTest::addColumn<int>("trials");
+  QTest::addColumn<int>("hits");
+  QTest::newRow("a completed run") << 1000 << 310;
+  QTest::newRow("past 1000 by hand") << 1500 << 700;
+}
+
+void TestCore::automaticRunEnds() {
+  QFETCH(int, trials);
+  QFETCH(int, hits);
+  auto shared = std::make_unique<Module1>();
+  DrawTally tally;
+  shared->trialCount = trials;
+  tally.hitCount = hits;
+  tally.currentCard = 12;  // a hit, which must not be counted
+  const float stale = 0.125F;
+  shared->ratioHistory[static_cast<std::size_t>(trials)] = stale;
+
+  const AutomaticTrial a = countAutomaticTrial(*shared, tally);
+  QVERIFY(a.ended);
+  QVERIFY(!a.hit);
+  QCOMPARE(shared->trialCount, trials);
+  QCOMPARE(tally.hitCount, hits);
+  const float ratio = storeRatio(*shared, tally);
+  QCOMPARE(ratio, static_cast<float>(static_cast<double>(hits) / trials));
+  QCOMPARE(shared->ratioHistory[static_cast<std::size_t>(trials)], ratio);
+}
+
+void TestCore::resetKeepsHistory() {
+  auto shared = std::make_unique<Module1>();
+  DrawTally tally;
+  tally.currentCard = 3;
+  countManualTrial(*shared, tally);
+  QCOMPARE(shared->ratioHistory[1], 1.0F);
+  reset(*shared, tally);
+  QCOMPARE(shared->trialCount, 0);
+  QCOMPARE(tally.hitCount, 0);
+  QCOMPARE(tally.currentCard, std::int16_t{0});
+  QCOMPARE(shared->ratioHistory[1], 1.0F);
+  tally.currentCard = 1;
+  countManualTrial(*shared, tally);
+  QCOMPARE(shared->ratioHistory[1], 0.0F);
+}
+
+void TestCore::historyInvariantHolds() {
+  auto shared = std::make_unique<Module1>();
+  DrawTally tally;
+  RandomSource source(20261208);
+  const auto clock = [] { return kAfternoon; };
+  for (int i = 0; i < 3000; ++i) {
+    tally.currentCard = drawCard(source, clock);
+    if (i % 3 == 0) {
+      countManualTrial(*shared, tally);
+    } else if (!countAutomaticTrial(*shared, tally).ended) {
+      storeRatio(*shared, tally);
+    }
+    const auto index = static_cast<std::size_t>(shared->trialCount);
+    QCOMPARE(shared->ratioHistory[index],
+             static_cast<float>(static_cast<double>(tally.hitCount) / shared->trialCount));
+  }
+}
+
+void TestCore::historyFullRefusesManualTrial() {
+  auto shared = std::make_unique<Module1>();
+  DrawTally tally;
+  shared->trialCount = kHistoryLast - 1;
+  tally.hitCount = 100;
+  tally.currentCard = 3;
+  QVERIFY(countManualTrial(*shared, tally).counted);
+  QCOMPARE(shared->trialCount, kHistoryLast);
+  const auto before = shared->ratioHistory;
+  const ManualTrial refused = countManualTrial(*shared, tally);
+  QVERIFY(!refused.counted);
+  QCOMPARE(refused.trialCount, kHistoryLast);
+  QCOMPARE(shared->trialCount, kHistoryLast);
+  QCOMPARE(tally.hitCount, 101);
+  QVERIFY(shared->ratioHistory == before);
+}
+
+void TestCore::ratioTexts_data() {
+  QTest::addColumn<float>("ratio");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("one third") << static_cast<float>(1.0 / 3) << "0.3333333";
+  QTest::newRow("two thirds") << static_cast<float>(2.0 / 3) << "0.6666667";
+  QTest::newRow("one") << 1.0F << "1.0000000";
+  QTest::newRow("zero") << 0.0F << "0.0000000";
+  QTest::newRow("310 of 1000") << static_cast<float>(310.0 / 1000) << "0.3100000";
+  QTest::newRow("1 of 100000") << static_cast<float>(1.0 / 100000) << "0.0000100";
+}
+
+void TestCore::ratioTexts() {
+  QFETCH(float, ratio);
+  QFETCH(QString, text);
+  QCOMPARE(QString::fromStdString(ratioText(ratio)), text);
+}
+
+void TestCore::numberTexts_data() {
+  QTest::addColumn<int>("number");
+  QTest::addColumn<QString>("plain");
+  QTest::addColumn<QString>("signedBlank");
+  QTest::newRow("seventeen") << 17 << "17" << " 17";
+  QTest::newRow("minus five") << -5 << "-5" << "-5";
+  QTest::newRow("zero") << 0 << "0" << " 0";
+  QTest::newRow("history bound") << 100000 << "100000" << " 100000";
+}
+
+void TestCore::numberTexts() {
+  QFETCH(int, number);
+  QFETCH(QString, plain);
+  QFETCH(QString, signedBlank);
+  QCOMPARE(QString::fromStdString(plainText(number)), plain);
+  QCOMPARE(QString::fromStdString(signedBlankText(number)), signedBlank);
+  QCOMPARE(QString::fromStdString(theoreticalProbabilityText()), QString("0.3076923"));
+}
+
+void TestCore::drawsAreFair_data() {
+  QTest::addColumn<bool>("frozen");
+  QTest::newRow("real clock") << false;
+  QTest::newRow("frozen clock") << true;
+}
+
+void TestCore::drawsAreFair() {
+  QFETCH(bool, frozen);
+  std::function<float()> clock = secondsSinceMidnight;
+  if (frozen) {
+    clock = [] { return kAfternoon; };
+  }
+  RandomSource source(RandomSource::entropySeed());
+  const Verdict v = judge(drawMany(source, clock, kStatisticsDraws));
+  QVERIFY2(isFair(v), qPrintable(QString("singles %1 pairs %2 repeat z %3")
+                                     .arg(v.singles)
+                                     .arg(v.pairs)
+                                     .arg(v.repeatZ)));
+}
+
+void TestCore::restartingGeneratorIsCaught_data() {
+  QTest::addColumn<bool>("frozen");
+  QTest::newRow("frozen clock") << true;
+  QTest::newRow("afternoon clock, one draw a millisecond") << false;
+}
+
+void TestCore::restartingGeneratorIsCaught() {
+  QFETCH(bool, frozen);
+  int tick = 0;
+  const std::function<float()> clock = [&tick, frozen] {
+    return frozen ? kAfternoon : kAfternoon + static_cast<float>(tick++) * 0.001F;
+  };
+  QVERIFY(!isFair(judge(drawRestarting(clock, kStatisticsDraws))));
+}
+
+void TestCore::auditToolDrawsFairly_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::newRow("real clock") << QStringList{QString::number(kStatisticsDraws)};
+  QTest::newRow("frozen clock") << QStringList{QString::number(kStatisticsDraws),
+                                               "--frozen-clock"};
+}
+
+void TestCore::auditToolDrawsFairly() {
+  QFETCH(QStringList, arguments);
+  QProcess tool;
+  tool.start(VANDREL_DRAWS, arguments);
+  QVERIFY(tool.waitForFinished(60000));
+  QCOMPARE(tool.exitCode(), 0);
+  const QList<QByteArray> lines = tool.readAllStandardOutput().split('\n');
+  std::vector<int> cards;
+  for (const QByteArray& line : lines) {
+    if (!line.isEmpty()) {
+      cards.push_back(line.toInt());
+    }
+  }
+  QCOMPARE(cards.size(), static_cast<std::size_t>(kStatisticsDraws));
+  QVERIFY(isFair(judge(cards)));
+}
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
