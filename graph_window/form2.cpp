@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "commandbutton.h"
 #include "drawingarea.h"
 #include "forms.h"
 #include "linecontrol.h"
@@ -100,10 +101,9 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));
   Picture1->setUserScale(kScaleWidth, kScaleHeight);
-  Command1 = new QPushButton(QStringLiteral("Close"), this);
+  Command1 = new CommandButton(QStringLiteral("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
-  Command1->setAutoDefault(true);
   QWidget::setTabOrder(Picture1, Command1);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::closeGraph);

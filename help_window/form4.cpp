@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QString>
 
+#include "commandbutton.h"
 #include "drawingarea.h"
 #include "forms.h"
 #include "gothicfont.h"
@@ -35,10 +36,9 @@ Form4::Form4(Forms& forms) : forms_(forms) {
   setGeometry(toPixels(kClientArea));
 
   Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
-  Command1 = new QPushButton(QStringLiteral("Close"), this);
+  Command1 = new CommandButton(QStringLiteral("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
-  Command1->setAutoDefault(true);
   Picture1 = new DrawingArea(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));

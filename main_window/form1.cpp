@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTimer>
 
+#include "commandbutton.h"
 #include "cueplayer.h"
 #include "experiment.h"
 #include "forms.h"
@@ -129,14 +130,12 @@ QPixmap cardFace(int index, QSize size, qreal pixelRatio) {
 }
 
 QPushButton* makeButton(const ButtonSpec& spec, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf16(spec.caption), parent);
+  auto* button = new CommandButton(QString::fromUtf16(spec.caption), parent);
   button->setObjectName(QLatin1String(spec.name));
   button->setGeometry(toPixels(spec.place));
   if (spec.font != nullptr) {
     button->setFont(gothicFont(spec.font->size, spec.font->bold));
   }
-  // Enter clicks the focused button, as Space does; no button is the default.
-  button->setAutoDefault(true);
   return button;
 }
 

@@ -1,0 +1,16 @@
+#include "commandbutton.h"
+
+#include <QKeyEvent>
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+  setAutoDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}

@@ -1,0 +1,97 @@
+#include "privatepulse.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* const kSink = "vandrel_test";
+
+}  // namespace
+
+PrivatePulse::PrivatePulse() = default;
+
+PrivatePulse::~PrivatePulse() {
+  recorder_.kill();
+  recorder_.waitForFinished();
+  daemon_.terminate();
+  if (!daemon_.waitForFinished(3000)) {
+    daemon_.kill();
+    daemon_.waitForFinished();
+  }
+}
+
+bool PrivatePulse::start() {
+  if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
+      QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) {
+    error_ = QStringLiteral("pulseaudio or parec is not installed");
+    return false;
+  }
+  const QString socket = folder_.filePath(QStringLiteral("native"));
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
+  environment.insert(QStringLiteral("HOME"), folder_.path());
+  daemon_.setProcessEnvironment(environment);
+  daemon_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  daemon_.setStandardOutputFile(QProcess::nullDevice());
+  daemon_.start(QStringLiteral("pulseaudio"),
+                {QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+                 QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
+                 QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-level=error"),
+                 QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") +
+                     socket,
+                 QStringLiteral("--load=module-null-sink sink_name=") + QLatin1String(kSink)});
+  const QDeadlineTimer deadline(10000);
+  while (!QFileInfo::exists(socket) && !deadline.hasExpired() &&
+         daemon_.state() != QProcess::NotRunning) {
+    QThread::msleep(20);
+  }
+  if (!QFileInfo::exists(socket)) {
+    error_ = QStringLiteral("the PulseAudio daemon did not start");
+    return false;
+  }
+  qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+  qputenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit());
+  return true;
+}
+
+bool PrivatePulse::startRecording() {
+  recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  recorder_.start(QStringLiteral("parec"),
+                  {QStringLiteral("--device=") + QLatin1String(kSink) + QStringLiteral(".monitor"),
+                   QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                   QStringLiteral("--rate=22050"), QStringLiteral("--latency-msec=20")});
+  if (!recorder_.waitForStarted()) {
+    error_ = QStringLiteral("parec did not start");
+    return false;
+  }
+  // Give the stream time to connect before anything is played.
+  QTest::qWait(400);
+  return true;
+}
+
+QByteArray PrivatePulse::stopRecording(int millis) {
+  QTest::qWait(millis);
+  // parec writes out what it holds only when interrupted, not when terminated.
+  ::kill(static_cast<pid_t>(recorder_.processId()), SIGINT);
+  recorder_.waitForFinished(3000);
+  return recorder_.readAllStandardOutput();
+}
+
+int peakLevel(const QByteArray& samples) {
+  int peak = 0;
+  for (qsizetype i = 0; i + 1 < samples.size(); i += 2) {
+    std::int16_t sample = 0;
+    std::memcpy(&sample, samples.constData() + i, sizeof sample);
+    peak = std::max(peak, std::abs(static_cast<int>(sample)));
+  }
+  return peak;
+}

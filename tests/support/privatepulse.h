@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QTemporaryDir>
+
+// A PulseAudio daemon of the test's own, with one null sink whose monitor can be
+// recorded: real playback, checked without speakers. Start it before anything
+// touches Qt Multimedia, which connects to the server named at its first use.
+class PrivatePulse {
+ public:
+  PrivatePulse();
+  ~PrivatePulse();
+  PrivatePulse(const PrivatePulse&) = delete;
+  PrivatePulse& operator=(const PrivatePulse&) = delete;
+
+  // Starts the daemon and points this process's PULSE_SERVER at it.
+  bool start();
+  QString error() const { return error_; }
+
+  // Records the sink's monitor while `action` runs and for `millis` after it,
+  // as signed 16-bit mono samples.
+  template <typename Action>
+  QByteArray record(Action action, int millis) {
+    if (!startRecording()) {
+      return {};
+    }
+    action();
+    return stopRecording(millis);
+  }
+
+ private:
+  bool startRecording();
+  QByteArray stopRecording(int millis);
+
+  QTemporaryDir folder_;
+  QProcess daemon_;
+  QProcess recorder_;
+  QString error_;
+};
+
+// The largest absolute sample value of signed 16-bit samples.
+int peakLevel(const QByteArray& samples);
