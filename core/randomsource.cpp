@@ -57,6 +57,7 @@ float secondsSinceMidnight() {
   std::tm local{};
   localtime_r(&seconds, &local);
   const auto fraction = duration<double>(now - system_clock::from_time_t(seconds)).count();
-  const double sinceMidnight = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+  const double sinceMidnight =
+      local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
   return static_cast<float>(sinceMidnight);
 }

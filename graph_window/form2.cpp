@@ -72,9 +72,7 @@ constexpr std::array<PlacedText, 2> kAxisCaptions{{
     {"(Horizontal axis : Number of experiments)", 700, 100},
 }};
 
-QPoint twipsPoint(QPoint twips) {
-  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
-}
+QPoint twipsPoint(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
 
 // The arithmetic of a data point: the ratio's single-precision entry, computed
 // on in double precision, handed on in single precision.

@@ -25,9 +25,7 @@ constexpr QPoint kLine1To{8520, 360};
 
 const char16_t* const kCaption = u" Playing Cards＿Help（Questions and Operation method） ";
 
-QPoint twipsPoint(QPoint twips) {
-  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
-}
+QPoint twipsPoint(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
 
 }  // namespace
 

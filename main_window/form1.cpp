@@ -72,34 +72,39 @@ struct LabelSpec {
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kLightYellow = 0xFFFFC0;
 
-constexpr LabelSpec kLabel1{"Label1", {240, 1920, 5055, 375},
-                            u"Number of cards in multiples of 3 drawn", kMediumBold,
-                            Ink::ButtonText, kWhite, Look::Sunken};
-constexpr LabelSpec kLabel2{"Label2", {240, 2400, 5055, 375}, u"Total number of cards drawn",
-                            kMediumBold, Ink::ButtonText, kWhite, Look::Sunken};
-constexpr LabelSpec kLabel3{"Label3", {5400, 2400, 1215, 375}, u"", kLargeBold, Ink::Red,
-                            kWhite, Look::Sunken};
-constexpr LabelSpec kLabel4{"Label4", {5400, 1920, 1335, 375}, u"", kLargeBold, Ink::Red,
-                            kWhite, Look::Sunken};
-constexpr LabelSpec kLabel5{"Label5", {6720, 2160, 495, 375}, u"≒", kLargeBold,
-                            Ink::ButtonText, kWhite, Look::Sunken};
-constexpr LabelSpec kLabel6{"Label6", {7320, 2160, 1815, 375}, u"", kLargeBold, Ink::Red,
-                            kWhite, Look::Sunken};
-constexpr LabelSpec kLabel7{"Label7", {6480, 960, 1815, 375}, u"", kLargeRegular,
-                            Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel8{"Label8", {5880, 960, 495, 375}, u"≒", kLargeRegular,
-                            Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel9{"Label9", {4560, 720, 1215, 375}, u"16", kLargeRegular,
-                            Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel10{"Label10", {4560, 1200, 1215, 375}, u"52", kLargeRegular,
-                             Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel11{"Label11", {240, 1200, 4215, 375}, u"Total number of playing cards",
-                             kMediumRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel12{"Label12", {240, 720, 4215, 375},
-                             u"Total number of cards in multiples of 3", kMediumRegular,
-                             Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel13{"Label13", {1320, 0, 5055, 375}, u"Vandrel", kLargeBold,
-                             Ink::WindowText, kLightYellow, Look::Flat};
+constexpr LabelSpec kLabel1{
+    "Label1",    {240, 1920, 5055, 375}, u"Number of cards in multiples of 3 drawn",
+    kMediumBold, Ink::ButtonText,        kWhite,
+    Look::Sunken};
+constexpr LabelSpec kLabel2{"Label2",    {240, 2400, 5055, 375}, u"Total number of cards drawn",
+                            kMediumBold, Ink::ButtonText,        kWhite,
+                            Look::Sunken};
+constexpr LabelSpec kLabel3{"Label3",    {5400, 2400, 1215, 375}, u"", kLargeBold, Ink::Red, kWhite,
+                            Look::Sunken};
+constexpr LabelSpec kLabel4{"Label4",    {5400, 1920, 1335, 375}, u"", kLargeBold, Ink::Red, kWhite,
+                            Look::Sunken};
+constexpr LabelSpec kLabel5{
+    "Label5", {6720, 2160, 495, 375}, u"≒", kLargeBold, Ink::ButtonText, kWhite, Look::Sunken};
+constexpr LabelSpec kLabel6{"Label6",    {7320, 2160, 1815, 375}, u"", kLargeBold, Ink::Red, kWhite,
+                            Look::Sunken};
+constexpr LabelSpec kLabel7{
+    "Label7", {6480, 960, 1815, 375}, u"", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel8{
+    "Label8", {5880, 960, 495, 375}, u"≒", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel9{
+    "Label9", {4560, 720, 1215, 375}, u"16", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel10{
+    "Label10", {4560, 1200, 1215, 375}, u"52", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr LabelSpec kLabel11{
+    "Label11",      {240, 1200, 4215, 375}, u"Total number of playing cards",
+    kMediumRegular, Ink::WindowText,        kWhite,
+    Look::Flat};
+constexpr LabelSpec kLabel12{
+    "Label12",      {240, 720, 4215, 375}, u"Total number of cards in multiples of 3",
+    kMediumRegular, Ink::WindowText,       kWhite,
+    Look::Flat};
+constexpr LabelSpec kLabel13{"Label13",       {1320, 0, 5055, 375}, u"Vandrel", kLargeBold,
+                             Ink::WindowText, kLightYellow,         Look::Flat};
 
 constexpr TwipsRect kMMControl1{4920, 4800, 3540, 330};
 constexpr TwipsRect kFudaban{3720, 3120, 1095, 1575};
@@ -115,9 +120,7 @@ const char16_t* const kExitText = u"This software will exit.";
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QPoint twipsPoint(QPoint twips) {
-  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
-}
+QPoint twipsPoint(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
 
 // Stretched by repeating pixels rather than blending them, so the faces keep
 // their pure colours and hard edges.

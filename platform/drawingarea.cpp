@@ -30,9 +30,7 @@ QSizeF DrawingArea::scaleSize() const {
           static_cast<double>(inner.height() * kTwipsPerPixel)};
 }
 
-double DrawingArea::devicePixelsPerUnitX() const {
-  return picture_.width() / scaleSize().width();
-}
+double DrawingArea::devicePixelsPerUnitX() const { return picture_.width() / scaleSize().width(); }
 
 double DrawingArea::devicePixelsPerUnitY() const {
   return picture_.height() / scaleSize().height();

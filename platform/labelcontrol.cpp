@@ -3,9 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-LabelControl::LabelControl(QWidget* parent) : QFrame(parent) {
-  setAutoFillBackground(true);
-}
+LabelControl::LabelControl(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
 
 void LabelControl::setCaption(const QString& caption) {
   if (caption == caption_) {

@@ -68,7 +68,9 @@ void MultimediaControl::put(int dispId, const QString& value) {
   }
 }
 
-bool MultimediaControl::isSounding() const { return !openedPath_.isEmpty() && effect_->isPlaying(); }
+bool MultimediaControl::isSounding() const {
+  return !openedPath_.isEmpty() && effect_->isPlaying();
+}
 
 void MultimediaControl::runCommand(const QString& verb) {
   if (verb == QLatin1String("Stop")) {

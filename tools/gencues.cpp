@@ -57,13 +57,13 @@ bool writeWave(const std::string& path, const std::vector<std::int16_t>& samples
   out.write("RIFF", 4);
   putLittleEndian(out, 36 + dataBytes, 4);
   out.write("WAVEfmt ", 8);
-  putLittleEndian(out, 16, 4);       // format chunk size
-  putLittleEndian(out, 1, 2);        // PCM
-  putLittleEndian(out, 1, 2);        // mono
+  putLittleEndian(out, 16, 4);  // format chunk size
+  putLittleEndian(out, 1, 2);   // PCM
+  putLittleEndian(out, 1, 2);   // mono
   putLittleEndian(out, kRate, 4);
   putLittleEndian(out, kRate * 2, 4);  // bytes per second
-  putLittleEndian(out, 2, 2);        // block align
-  putLittleEndian(out, 16, 2);       // bits per sample
+  putLittleEndian(out, 2, 2);          // block align
+  putLittleEndian(out, 16, 2);         // bits per sample
   out.write("data", 4);
   putLittleEndian(out, dataBytes, 4);
   for (const std::int16_t sample : samples) {

@@ -27,10 +27,10 @@ double chiSquareCritical(double dof) {
 }
 
 struct Verdict {
-  double singles = 0;    // chi-square of the 52 card frequencies
-  double pairs = 0;      // chi-square of the 52 x 52 non-overlapping pairs
-  double repeatZ = 0;    // z-score of "same card twice in a row"
-  bool inRange = true;   // every card in 1-52
+  double singles = 0;   // chi-square of the 52 card frequencies
+  double pairs = 0;     // chi-square of the 52 x 52 non-overlapping pairs
+  double repeatZ = 0;   // z-score of "same card twice in a row"
+  bool inRange = true;  // every card in 1-52
 };
 
 Verdict judge(const std::vector<int>& cards) {
@@ -140,8 +140,7 @@ void TestCore::rankAndHit_data() {
   constexpr std::array<const char*, 4> kSuits{"spades", "clubs", "hearts", "diamonds"};
   for (int card = 1; card <= kCardCount; ++card) {
     const int rank = (card - 1) % 13 + 1;
-    QTest::addRow("%s %d (card %d)", kSuits[static_cast<std::size_t>((card - 1) / 13)], rank,
-                  card)
+    QTest::addRow("%s %d (card %d)", kSuits[static_cast<std::size_t>((card - 1) / 13)], rank, card)
         << card << rank << hits.contains(card);
   }
   QTest::newRow("no card yet") << 0 << 0 << true;
@@ -327,10 +326,14 @@ void TestCore::numberTexts_data() {
   QTest::addColumn<int>("number");
   QTest::addColumn<QString>("plain");
   QTest::addColumn<QString>("signedBlank");
-  QTest::newRow("seventeen") << 17 << "17" << " 17";
-  QTest::newRow("minus five") << -5 << "-5" << "-5";
-  QTest::newRow("zero") << 0 << "0" << " 0";
-  QTest::newRow("history bound") << 100000 << "100000" << " 100000";
+  QTest::newRow("seventeen") << 17 << "17"
+                             << " 17";
+  QTest::newRow("minus five") << -5 << "-5"
+                              << "-5";
+  QTest::newRow("zero") << 0 << "0"
+                        << " 0";
+  QTest::newRow("history bound") << 100000 << "100000"
+                                 << " 100000";
 }
 
 void TestCore::numberTexts() {
@@ -356,10 +359,10 @@ void TestCore::drawsAreFair() {
   }
   RandomSource source(RandomSource::entropySeed());
   const Verdict v = judge(drawMany(source, clock, kStatisticsDraws));
-  QVERIFY2(isFair(v), qPrintable(QString("singles %1 pairs %2 repeat z %3")
-                                     .arg(v.singles)
-                                     .arg(v.pairs)
-                                     .arg(v.repeatZ)));
+  QVERIFY2(
+      isFair(v),
+      qPrintable(
+          QString("singles %1 pairs %2 repeat z %3").arg(v.singles).arg(v.pairs).arg(v.repeatZ)));
 }
 
 void TestCore::restartingGeneratorIsCaught_data() {
@@ -380,8 +383,7 @@ void TestCore::restartingGeneratorIsCaught() {
 void TestCore::auditToolDrawsFairly_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::newRow("real clock") << QStringList{QString::number(kStatisticsDraws)};
-  QTest::newRow("frozen clock") << QStringList{QString::number(kStatisticsDraws),
-                                               "--frozen-clock"};
+  QTest::newRow("frozen clock") << QStringList{QString::number(kStatisticsDraws), "--frozen-clock"};
 }
 
 void TestCore::auditToolDrawsFairly() {

@@ -104,9 +104,11 @@ struct Session {
         button("Command1")->click();
       }
     } else {
-      const std::map<QString, const char*> commands{
-          {"Draw", "Command1"},     {"Shuffle", "Command2"}, {"AutoStart", "Command4"},
-          {"AutoStop", "Command5"}, {"Init", "Command6"}};
+      const std::map<QString, const char*> commands{{"Draw", "Command1"},
+                                                    {"Shuffle", "Command2"},
+                                                    {"AutoStart", "Command4"},
+                                                    {"AutoStop", "Command5"},
+                                                    {"Init", "Command6"}};
       QVERIFY2(commands.contains(action), qPrintable(action));
       QPushButton* target = button(commands.at(action));
       QVERIFY2(target->isEnabled(), qPrintable(action + " is not offered"));
@@ -189,6 +191,7 @@ class TestForm1 : public QObject {
   void labelTexts_data();
   void labelTexts();
   void everyTickShowsTheCardDrawn();
+  void faceOnViewIsTheCardDrawn();
   void drawBeforeTheFirstTickCountsARealCard();
   void historyBoundStopsManualDraws();
   void fullRunWithTheRealTimer();
@@ -228,7 +231,7 @@ void TestForm1::layout_data() {
   QTest::addColumn<QString>("caption");
   QTest::addColumn<int>("pixelSize");  // 0: the platform's default font
   QTest::addColumn<bool>("bold");
-  QTest::addColumn<QString>("ink");          // palette role or colour name; empty for buttons
+  QTest::addColumn<QString>("ink");        // palette role or colour name; empty for buttons
   QTest::addColumn<QColor>("background");  // invalid for buttons
   QTest::addColumn<QString>("border");
 
@@ -253,8 +256,8 @@ void TestForm1::layout_data() {
   };
   label("Label1", {16, 128, 337, 25}, "Number of cards in multiples of 3 drawn", 16, true,
         "ButtonText", white, "sunken");
-  label("Label2", {16, 160, 337, 25}, "Total number of cards drawn", 16, true, "ButtonText",
-        white, "sunken");
+  label("Label2", {16, 160, 337, 25}, "Total number of cards drawn", 16, true, "ButtonText", white,
+        "sunken");
   label("Label3", {360, 160, 81, 25}, "0", 21, true, "red", white, "sunken");
   label("Label4", {360, 128, 89, 25}, "0", 21, true, "red", white, "sunken");
   label("Label5", {448, 144, 33, 25}, QString(QChar(0x2252)), 21, true, "ButtonText", white,
@@ -305,9 +308,10 @@ void TestForm1::layout() {
   QVERIFY(label != nullptr);
   QCOMPARE(label->caption(), caption);
   const QPalette palette = QApplication::palette();
-  const QColor expectedInk = ink == QLatin1String("red")          ? QColor(255, 0, 0)
-                             : ink == QLatin1String("ButtonText") ? palette.color(QPalette::ButtonText)
-                                                                  : palette.color(QPalette::WindowText);
+  const QColor expectedInk = ink == QLatin1String("red") ? QColor(255, 0, 0)
+                             : ink == QLatin1String("ButtonText")
+                                 ? palette.color(QPalette::ButtonText)
+                                 : palette.color(QPalette::WindowText);
   QCOMPARE(label->palette().color(QPalette::WindowText), expectedInk);
   QCOMPARE(label->palette().color(QPalette::Window), background);
   QVERIFY(label->autoFillBackground());
@@ -376,7 +380,8 @@ void TestForm1::noDefaultButton() {
 
 void TestForm1::buttonStates_data() {
   QTest::addColumn<QStringList>("actions");
-  QTest::addColumn<QString>("states");  // Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph, Help
+  QTest::addColumn<QString>(
+      "states");  // Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph, Help
   QTest::addColumn<bool>("timerOn");
   QTest::addColumn<int>("drawMode");
   QTest::addColumn<int>("trials");
@@ -388,23 +393,23 @@ void TestForm1::buttonStates_data() {
   QTest::newRow("Draw") << QStringList{"Shuffle", "tick*2", "Draw"} << "DEEEDEEE" << false << -1
                         << 1;
   QTest::newRow("AutoStart") << QStringList{"AutoStart"} << "DDDDEDDD" << true << 1 << 0;
-  QTest::newRow("AutoStop") << QStringList{"AutoStart", "tick*3", "AutoStop"} << "DEEEDEEE"
-                            << false << -1 << 3;
-  QTest::newRow("Init after Draw") << QStringList{"Shuffle", "tick", "Draw", "Init"}
-                                   << "DEEEDDDE" << false << -1 << 0;
-  QTest::newRow("end of an automatic run") << QStringList{"AutoStart", "run"} << "DDEDDEEE"
-                                           << false << -1 << 1000;
+  QTest::newRow("AutoStop") << QStringList{"AutoStart", "tick*3", "AutoStop"} << "DEEEDEEE" << false
+                            << -1 << 3;
+  QTest::newRow("Init after Draw")
+      << QStringList{"Shuffle", "tick", "Draw", "Init"} << "DEEEDDDE" << false << -1 << 0;
+  QTest::newRow("end of an automatic run")
+      << QStringList{"AutoStart", "run"} << "DDEDDEEE" << false << -1 << 1000;
   QTest::newRow("AutoStop then AutoStart goes on to 1000")
-      << QStringList{"AutoStart", "tick*400", "AutoStop", "AutoStart", "run"} << "DDEDDEEE"
-      << false << -1 << 1000;
+      << QStringList{"AutoStart", "tick*400", "AutoStop", "AutoStart", "run"} << "DDEDDEEE" << false
+      << -1 << 1000;
   QTest::newRow("manual, then automatic to 1000")
       << QStringList{"manual*10", "AutoStart", "run"} << "DDEDDEEE" << false << -1 << 1000;
   QTest::newRow("past 1000 by hand, AutoStart ends on the first tick")
       << QStringList{"manual*1001", "AutoStart", "tick*1"} << "DDEDDEEE" << false << -1 << 1001;
-  QTest::newRow("Init after a run") << QStringList{"AutoStart", "run", "Init"} << "DEEEDDDE"
-                                    << false << -1 << 0;
-  QTest::newRow("Shuffle after a Draw") << QStringList{"Shuffle", "tick", "Draw", "Shuffle"}
-                                        << "EDDDDDDD" << true << -1 << 1;
+  QTest::newRow("Init after a run")
+      << QStringList{"AutoStart", "run", "Init"} << "DEEEDDDE" << false << -1 << 0;
+  QTest::newRow("Shuffle after a Draw")
+      << QStringList{"Shuffle", "tick", "Draw", "Shuffle"} << "EDDDDDDD" << true << -1 << 1;
 }
 
 void TestForm1::buttonStates() {
@@ -445,8 +450,8 @@ void TestForm1::labelTexts_data() {
   QTest::addColumn<bool>("manual");
   QTest::newRow("Draw writes a leading space") << QStringList{"Shuffle", "tick", "Draw"} << true;
   QTest::newRow("a tick writes none") << QStringList{"AutoStart", "tick*1", "AutoStop"} << false;
-  QTest::newRow("three Draws") << QStringList{"Shuffle", "tick", "Draw", "Shuffle", "tick",
-                                             "Draw", "Shuffle", "tick", "Draw"}
+  QTest::newRow("three Draws") << QStringList{"Shuffle", "tick",    "Draw", "Shuffle", "tick",
+                                              "Draw",    "Shuffle", "tick", "Draw"}
                                << true;
 }
 
@@ -491,6 +496,31 @@ void TestForm1::everyTickShowsTheCardDrawn() {
   s.perform(QStringLiteral("Draw"));
   QCOMPARE(s.visibleCards(), QList<int>{shown});
   QCOMPARE(s.program.module1().trialCount, 1);
+}
+
+void TestForm1::faceOnViewIsTheCardDrawn() {
+  Session s;
+  QVERIFY(QTest::qWaitForWindowExposed(s.form));
+  const QRect place(248, 208, 73, 105);
+  auto onView = [&s, &place] {
+    return s.form->grab(place).toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  auto face = [](int card) {
+    return QImage(QStringLiteral(":/cards/card%1.bmp").arg(card, 2, 10, QChar('0')))
+        .scaled(73, 105, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  QCOMPARE(onView(), face(1));  // the ace of spades after start
+  s.perform(QStringLiteral("Shuffle"));
+  for (int i = 0; i < 5; ++i) {
+    s.tick();
+    const int card = s.form->currentTally().currentCard;
+    QCOMPARE(s.form->card(card)->geometry(), place);
+    QCOMPARE(onView(), face(card));
+  }
+  s.perform(QStringLiteral("Draw"));
+  s.perform(QStringLiteral("Init"));
+  QCOMPARE(onView(), face(1));
 }
 
 void TestForm1::drawBeforeTheFirstTickCountsARealCard() {
@@ -544,8 +574,10 @@ void TestForm1::fullRunWithTheRealTimer() {
 void TestForm1::cueSequences_data() {
   QTest::addColumn<QString>("command");
   QTest::addColumn<QString>("cue");
-  QTest::newRow("Init") << "Command6" << "pinpon.wav";
-  QTest::newRow("Help") << "Command8" << "pinpon.wav";
+  QTest::newRow("Init") << "Command6"
+                        << "pinpon.wav";
+  QTest::newRow("Help") << "Command8"
+                        << "pinpon.wav";
 }
 
 void TestForm1::cueSequences() {
@@ -561,8 +593,8 @@ void TestForm1::cueSequences() {
   clock.start();
   s.button(qPrintable(command))->click();
   QVERIFY(clock.elapsed() < 50);
-  const QList<QList<QVariant>> expected{{23, "Stop"}, {23, "Close"}, {22, cue}, {23, "Open"},
-                                        {23, "Sound"}};
+  const QList<QList<QVariant>> expected{
+      {23, "Stop"}, {23, "Close"}, {22, cue}, {23, "Open"}, {23, "Sound"}};
   QCOMPARE(puts, expected);
   QVERIFY(s.cues()->openedPath().endsWith(QLatin1Char('/') + cue));
   if (command == QLatin1String("Command8")) {
@@ -616,10 +648,9 @@ void TestForm1::initCueReallySounds() {
   const QByteArray before = pulse_->record([] {}, 300);
   QVERIFY(peakLevel(before) < 100);
   const QByteArray during = pulse_->record([&s] { s.button("Command6")->click(); }, 1200);
-  QVERIFY2(peakLevel(during) > 2000,
-           qPrintable(QStringLiteral("peak %1 of %2 bytes")
-                          .arg(peakLevel(during))
-                          .arg(during.size())));
+  QVERIFY2(
+      peakLevel(during) > 2000,
+      qPrintable(QStringLiteral("peak %1 of %2 bytes").arg(peakLevel(during)).arg(during.size())));
 }
 
 void TestForm1::programEnds_data() {

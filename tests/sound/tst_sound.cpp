@@ -124,8 +124,10 @@ void TestSound::lookupOrder() {
   for (const auto& [place, path] : places) {
     QFile::remove(path);
   }
-  const QString expected = found.isEmpty() ? QString() : QFileInfo(places.at(found)).absoluteFilePath();
-  QCOMPARE(QFileInfo(control.openedPath()).absoluteFilePath(), QFileInfo(expected).absoluteFilePath());
+  const QString expected =
+      found.isEmpty() ? QString() : QFileInfo(places.at(found)).absoluteFilePath();
+  QCOMPARE(QFileInfo(control.openedPath()).absoluteFilePath(),
+           QFileInfo(expected).absoluteFilePath());
 }
 
 void TestSound::faultyCueIsSilentAndQuick_data() {

@@ -42,13 +42,13 @@ bool PrivatePulse::start() {
   daemon_.setProcessEnvironment(environment);
   daemon_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   daemon_.setStandardOutputFile(QProcess::nullDevice());
-  daemon_.start(QStringLiteral("pulseaudio"),
-                {QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-                 QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
-                 QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-level=error"),
-                 QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") +
-                     socket,
-                 QStringLiteral("--load=module-null-sink sink_name=") + QLatin1String(kSink)});
+  daemon_.start(
+      QStringLiteral("pulseaudio"),
+      {QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
+       QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
+       QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-level=error"),
+       QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket,
+       QStringLiteral("--load=module-null-sink sink_name=") + QLatin1String(kSink)});
   const QDeadlineTimer deadline(10000);
   while (!QFileInfo::exists(socket) && !deadline.hasExpired() &&
          daemon_.state() != QProcess::NotRunning) {
