@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
@@ -8,9 +9,13 @@
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
+#include "gothicfont.h"
 #include "module1.h"
 
 Program::Program() : module1_(std::make_unique<Module1>()) {
+  // The windows were laid out for a Japanese desktop, whose own text is the
+  // same gothic face at 9 points: controls with no font of their own use it.
+  QApplication::setFont(gothicFont(GothicSize::Default, false));
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Program::onFocusWindowChanged);
 }
 

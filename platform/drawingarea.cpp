@@ -90,6 +90,7 @@ void DrawingArea::print(const QString& text) {
     update();
   }
   current_ = {0.0, current_.y() + metrics.height() / devicePixelsPerUnitY()};
+  emit printed(text);
 }
 
 void DrawingArea::clear() {

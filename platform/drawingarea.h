@@ -52,6 +52,10 @@ class DrawingArea : public QFrame {
   // The device pixel a point of the user scale falls on.
   QPoint toDevice(QPointF at) const;
 
+ signals:
+  // Each text output, as print() received it.
+  void printed(const QString& text);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

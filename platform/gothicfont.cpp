@@ -5,6 +5,7 @@
 QFont gothicFont(GothicSize size, bool bold) {
   // Sizes in pixels, not points: the layouts are fixed in pixels at 96 dpi, and
   // a screen reporting another dpi must not grow the text out of its boxes.
+  constexpr int kDefault = 12;
   constexpr int kSmall = 15;
   constexpr int kMedium = 16;
   constexpr int kLarge = 21;
@@ -14,6 +15,9 @@ QFont gothicFont(GothicSize size, bool bold) {
   font.setFamily(QStringLiteral("IPAPGothic"));
   font.setStyleHint(QFont::SansSerif);
   switch (size) {
+    case GothicSize::Default:
+      font.setPixelSize(kDefault);
+      break;
     case GothicSize::Small:
       font.setPixelSize(kSmall);
       break;

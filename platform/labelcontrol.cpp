@@ -18,21 +18,24 @@ void LabelControl::paintEvent(QPaintEvent* event) {
   if (caption_.isEmpty()) {
     return;
   }
-  const QRect box = contentsRect();
+  // One pixel kept clear inside the border on either side.
+  const QRect box = contentsRect().adjusted(1, 0, -1, 0);
   QFont face = font();
   QFontMetrics metrics(face);
   // The stand-in face runs wider than the face these boxes were sized for: a
   // caption that would be cut off is narrowed just enough to fit instead.
-  const int width = metrics.horizontalAdvance(caption_);
   constexpr int kFullStretch = 100;
-  if (width > box.width()) {
-    face.setStretch(kFullStretch * box.width() / width);
+  constexpr int kNarrowest = 50;
+  int stretch = kFullStretch;
+  while (metrics.horizontalAdvance(caption_) > box.width() && stretch > kNarrowest) {
+    stretch -= 1;
+    face.setStretch(stretch);
     metrics = QFontMetrics(face);
   }
   QPainter painter(this);
   painter.setFont(face);
   painter.setPen(palette().color(QPalette::WindowText));
-  painter.setClipRect(box);
+  painter.setClipRect(contentsRect());
   const int left = box.left() + (box.width() - metrics.horizontalAdvance(caption_)) / 2;
   painter.drawText(QPoint(left, box.top() + metrics.ascent()), caption_);
 }

@@ -1,0 +1,236 @@
+#include <QApplication>
+#include <QFontInfo>
+#include <QImage>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+#include "drawingarea.h"
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+#include "labelcontrol.h"
+#include "linecontrol.h"
+#include "module1.h"
+#include "program.h"
+
+namespace {
+
+// The help text as the window must print it, written out here on its own:
+// \u3000 is the ideographic space, and trailing spaces are part of the lines.
+const QStringList kExpectedLines{
+    QString(),
+    QStringLiteral("\u3000【Problem】"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000There is a set of playing cards."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Use 52 cards excluding 2 jokers."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000There are 4 multiples of 3 for each of spades "
+                   ", clovers , diamonds , and"),
+    QStringLiteral("\u3000\u3000\u3000\u3000hearts , so there are 16 (4\u00D74=16)\uFF0E"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Consider the probability that when one is drawn "
+                   "from these 52 cards , "),
+    QStringLiteral("\u3000\u3000\u3000\u3000that card is a multiple of 3."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Of the 52 cards , 16 are multiples of 3 , so "
+                   "mathematically it is 16/52."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000However , in reality , when one card is drawn "
+                   "one by one and returned 52 "),
+    QStringLiteral("\u3000\u3000\u3000\u3000terms , a card that is a multiple of 3 doesn't oppear "
+                   "exactly 16 times."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Then , what is the relationship with theoretical "
+                   "probability 16/52 "),
+    QStringLiteral("\u3000\u3000\u3000\u3000obtained mathematically ?"),
+    QString(),
+    QStringLiteral("\u3000\u3010Operation method\u3011"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000To do it manually , click the [Shuffle] button "
+                   "and then , the [Draw] button."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000To do it automatically , click the [AutoStart] "
+                   "button and then , the [AutoStop]"),
+    QStringLiteral("\u3000\u3000\u3000\u3000button."),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000When you click the [Graph disply] button , the "
+                   "relationship between the"),
+    QStringLiteral("\u3000\u3000\u3000\u3000number of experiments and the ratio of cards drawn in "
+                   "multiples of 3 is  "),
+    QStringLiteral("\u3000\u3000\u3000\u3000displayed in a graph."),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000Click the [Init] button to restart the experiment "
+        "from the beginning."),
+};
+
+QPushButton* button(const QWidget* window, const char* name) {
+  return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+// Rows of the picture that hold any ink.
+QList<int> inkRows(const QImage& picture) {
+  QList<int> rows;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      if (picture.pixelColor(x, y) != QColor(Qt::white)) {
+        rows.append(y);
+        break;
+      }
+    }
+  }
+  return rows;
+}
+
+struct Session {
+  Program program;
+  Session() { program.showForm1(); }
+
+  Form4* openHelp() {
+    button(program.form1(), "Command8")->click();
+    Form4* help = program.form4();
+    return help != nullptr && QTest::qWaitForWindowActive(help) ? help : nullptr;
+  }
+};
+
+}  // namespace
+
+class TestForm4 : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowPlace();
+  void printsTheTwentyTwoLines();
+  void reactivationClearsAndPrintsAgain();
+  void secondHelpBringsTheSameWindow();
+  void closeWhileTheGraphIsOpen();
+  void closeAfterTheMainWindowWasClosed();
+  void titleBarCloseOnlyUnloads();
+};
+
+void TestForm4::windowPlace() {
+  Session s;
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  QVERIFY(s.program.form1()->isVisible());
+  QCOMPARE(help->geometry(), QRect(232, 149, 578, 430));
+  QCOMPARE(help->windowTitle(),
+           QStringLiteral(" Playing Cards\uFF3FHelp\uFF08Questions and Operation method\uFF09 "
+                          "© 2026 The Vandrel developers"));
+  QCOMPARE(help->picture1()->geometry(), QRect(8, 32, 561, 449));
+  const QFontInfo font(help->picture1()->font());
+  QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
+  QCOMPARE(font.pixelSize(), 15);
+  QVERIFY(!help->picture1()->font().bold());
+  QCOMPARE(button(help, "Command1")->geometry(), QRect(512, 0, 57, 25));
+  QCOMPARE(button(help, "Command1")->text(), QStringLiteral("Close"));
+  auto* rule = help->findChild<LineControl*>();
+  QCOMPARE(rule->from(), QPoint(8, 24));
+  QCOMPARE(rule->to(), QPoint(568, 24));
+  QTRY_COMPARE(QApplication::focusWidget(), button(help, "Command1"));
+  QCOMPARE(button(help, "Command1")->nextInFocusChain(), help->picture1());
+}
+
+void TestForm4::printsTheTwentyTwoLines() {
+  Session s;
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  QSignalSpy printed(help->picture1(), &DrawingArea::printed);
+  help->activated();
+  QStringList lines;
+  for (const QList<QVariant>& call : printed) {
+    lines.append(call.at(0).toString());
+  }
+  QCOMPARE(lines.size(), 22);
+  for (int i = 0; i < 22; ++i) {
+    QCOMPARE(lines.at(i), kExpectedLines.at(i));
+  }
+  // The text starts on the second line; nothing wraps, so the ink ends within
+  // the twenty-second line.
+  const QList<int> rows = inkRows(help->picture1()->picture());
+  const int lineHeight = QFontMetrics(help->picture1()->font()).height();
+  QVERIFY(rows.first() >= lineHeight);
+  QVERIFY(rows.first() < 2 * lineHeight);
+  QVERIFY(rows.last() < 22 * lineHeight);
+  QVERIFY(rows.last() >= 21 * lineHeight);
+}
+
+void TestForm4::reactivationClearsAndPrintsAgain() {
+  Session s;
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  const QImage printedOnce = help->picture1()->picture();
+  // Something else on the area, which the next printing must erase.
+  help->picture1()->line({0, 6000}, {8000, 6000}, Qt::black);
+  help->picture1()->setCurrentY(5000);
+  s.program.showForm1();
+  QVERIFY(QTest::qWaitForWindowActive(s.program.form1()));
+  help->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(help));
+  QCOMPARE(help->picture1()->picture(), printedOnce);
+}
+
+void TestForm4::secondHelpBringsTheSameWindow() {
+  Session s;
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  s.program.form1()->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(s.program.form1()));
+  QSignalSpy printed(help->picture1(), &DrawingArea::printed);
+  QCOMPARE(s.openHelp(), help);
+  QCOMPARE(printed.size(), 22);
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                         [](QWidget* w) { return qobject_cast<Form4*>(w) != nullptr; }),
+           1);
+}
+
+void TestForm4::closeWhileTheGraphIsOpen() {
+  Session s;
+  Form1* main = s.program.form1();
+  button(main, "Command4")->click();
+  button(main, "Command5")->click();
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  button(main, "Command7")->click();
+  QVERIFY(main->isHidden());
+  QVERIFY(s.program.form2() != nullptr);
+  QVERIFY(help->isVisible());
+  QTest::mouseClick(button(help, "Command1"), Qt::LeftButton);
+  QTRY_VERIFY(s.program.form4() == nullptr);
+  QCOMPARE(s.program.form1(), main);
+  QVERIFY(main->isVisible());
+  QVERIFY(s.program.form2() != nullptr && s.program.form2()->isVisible());
+}
+
+void TestForm4::closeAfterTheMainWindowWasClosed() {
+  Session s;
+  Form1* main = s.program.form1();
+  button(main, "Command2")->click();
+  button(main, "Command1")->click();
+  QCOMPARE(s.program.module1().trialCount, 1);
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  main->close();
+  QTRY_VERIFY(s.program.form1() == nullptr);
+  QTest::mouseClick(button(help, "Command1"), Qt::LeftButton);
+  Form1* fresh = s.program.form1();
+  QVERIFY(fresh != nullptr);
+  QVERIFY(fresh->isVisible());
+  QCOMPARE(s.program.module1().trialCount, 0);
+  QCOMPARE(fresh->findChild<LabelControl*>(QStringLiteral("Label3"))->caption(),
+           QStringLiteral("0"));
+}
+
+void TestForm4::titleBarCloseOnlyUnloads() {
+  Session s;
+  Form1* main = s.program.form1();
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  main->hide();
+  help->close();
+  QTRY_VERIFY(s.program.form4() == nullptr);
+  QCOMPARE(s.program.form1(), main);
+  QVERIFY(main->isHidden());
+}
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  TestForm4 test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_form4.moc"
