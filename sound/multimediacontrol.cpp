@@ -11,7 +11,7 @@
 namespace {
 
 // Cues are short chimes; anything larger is not one and is not loaded.
-constexpr qint64 kLargestCue = 4 * 1024 * 1024;
+constexpr qint64 kLargestCue = qint64{4} * 1024 * 1024;
 constexpr qint64 kWaveHeaderSize = 44;
 
 // Relative names are looked up in the working directory, then beside the

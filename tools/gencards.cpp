@@ -119,7 +119,10 @@ class Picture {
   }
 
  private:
-  std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * width_ + x); }
+  std::size_t index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+           static_cast<std::size_t>(x);
+  }
 
   int width_;
   int height_;

@@ -36,7 +36,7 @@ struct Verdict {
 Verdict judge(const std::vector<int>& cards) {
   Verdict v;
   std::array<double, kCardCount> single{};
-  std::vector<double> pair(kCardCount * kCardCount, 0.0);
+  std::vector<double> pair(static_cast<std::size_t>(kCardCount) * kCardCount, 0.0);
   double repeats = 0;
   for (std::size_t i = 0; i < cards.size(); ++i) {
     const int c = cards[i];

@@ -43,7 +43,7 @@ bool makeFault(const QString& fault, const QDir& folder, const QString& name) {
   if (fault == QLatin1String("truncated header")) {
     file.write(goodWave().left(20));
   } else if (fault == QLatin1String("random bytes")) {
-    QByteArray noise(64 * 1024, '\0');
+    QByteArray noise(qsizetype{64} * 1024, '\0');
     QRandomGenerator generator(7);
     for (char& byte : noise) {
       byte = static_cast<char>(generator.bounded(256));
@@ -51,7 +51,7 @@ bool makeFault(const QString& fault, const QDir& folder, const QString& name) {
     file.write(noise);
   } else if (fault == QLatin1String("50 MB")) {
     QByteArray big = goodWave();
-    big.resize(50 * 1024 * 1024, '\0');
+    big.resize(qsizetype{50} * 1024 * 1024, '\0');
     file.write(big);
   } else if (fault == QLatin1String("unreadable")) {
     file.write(goodWave());
