@@ -72,8 +72,6 @@ constexpr std::array<PlacedText, 2> kAxisCaptions{{
     {"(Horizontal axis : Number of experiments)", 700, 100},
 }};
 
-QPoint twipsPoint(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
-
 // The arithmetic of a data point: the ratio's single-precision entry, computed
 // on in double precision, handed on in single precision.
 QPointF dataPoint(std::int32_t trial, float ratio) {
@@ -94,7 +92,7 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   setWindowTitle(QStringLiteral("Graph ") + QString::fromUtf16(kMakersNotice));
   setGeometry(toPixels(kClientArea));
 
-  Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
+  Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
   Picture1 = new DrawingArea(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));

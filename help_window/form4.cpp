@@ -25,15 +25,13 @@ constexpr QPoint kLine1To{8520, 360};
 
 const char16_t* const kCaption = u" Playing Cards＿Help（Questions and Operation method） ";
 
-QPoint twipsPoint(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
-
 }  // namespace
 
 Form4::Form4(Forms& forms) : forms_(forms) {
   setWindowTitle(QString::fromUtf16(kCaption) + QString::fromUtf16(kMakersNotice));
   setGeometry(toPixels(kClientArea));
 
-  Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
+  Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
   Command1 = new CommandButton(QStringLiteral("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));

@@ -120,8 +120,6 @@ const char16_t* const kExitText = u"This software will exit.";
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QPoint twipsPoint(QPoint twips) { return {twipsToPixels(twips.x()), twipsToPixels(twips.y())}; }
-
 // Stretched by repeating pixels rather than blending them, so the faces keep
 // their pure colours and hard edges.
 QPixmap cardFace(int index, QSize size, qreal pixelRatio) {
@@ -183,7 +181,7 @@ void Form1::buildLayout() {
   setWindowIcon(QIcon(QStringLiteral(":/icons/vandrel.png")));
   setGeometry(toPixels(kClientArea));
 
-  Line1 = new LineControl(twipsPoint(kLine1From), twipsPoint(kLine1To), this);
+  Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
 
   Command1 = makeButton(kCommand1, this);
   Command2 = makeButton(kCommand2, this);

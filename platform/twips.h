@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 // Window layouts are given in twips, 1/1440 inch; at 96 dots per inch 15 twips
@@ -18,4 +19,8 @@ struct TwipsRect {
 constexpr QRect toPixels(TwipsRect r) {
   return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
           twipsToPixels(r.height)};
+}
+
+constexpr QPoint toPixels(QPoint twips) {
+  return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
 }
