@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
@@ -59,6 +62,11 @@ void Program::showForm4() {
 }
 
 void Program::endProgram() { QCoreApplication::exit(0); }
+
+void Program::endProcess(int code) {
+  std::fflush(nullptr);
+  std::_Exit(code);
+}
 
 void Program::onFocusWindowChanged(QWindow* window) {
   if (window == nullptr) {

@@ -31,6 +31,12 @@ class Program : public QObject, public Forms {
   void showForm4() override;
   void endProgram() override;
 
+  // Ends the process once the program's windows are gone. Library teardown is
+  // skipped: Qt Multimedia's PulseAudio engine can abort in its own static
+  // destructor when a cue has just started (as the exit cue has), racing a
+  // device query on its mainloop thread.
+  [[noreturn]] static void endProcess(int code);
+
   Module1& module1() { return *module1_; }
   Form1* form1() const;
   Form2* form2() const;

@@ -138,8 +138,18 @@ struct Session {
 
 // ---- Scenarios run in a child process, where ending the program can be seen ----
 
+int playScenario(Program& program, const QByteArray& name);
+
 int runScenario(const QByteArray& name) {
-  Program program;
+  int code = 0;
+  {
+    Program program;
+    code = playScenario(program, name);
+  }
+  Program::endProcess(code);
+}
+
+int playScenario(Program& program, const QByteArray& name) {
   program.showForm1();
   Form1* form = program.form1();
   // A program that should have ended but did not is caught here.
@@ -201,6 +211,7 @@ class TestForm1 : public QObject {
   void initCueReallySounds();
   void programEnds_data();
   void programEnds();
+  void cleanupTestCase();
 
  private:
   std::unique_ptr<PrivatePulse> pulse_;
@@ -672,13 +683,17 @@ void TestForm1::programEnds() {
   QCOMPARE(child.exitCode(), exitCode);
 }
 
+// The process ends without destructors (see Program::endProcess): the sound
+// server goes first.
+void TestForm1::cleanupTestCase() { pulse_.reset(); }
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc == 3 && QByteArray(argv[1]) == "--scenario") {
     return runScenario(argv[2]);
   }
   TestForm1 test;
-  return QTest::qExec(&test, argc, argv);
+  Program::endProcess(QTest::qExec(&test, argc, argv));
 }
 
 #include "tst_form1.moc"

@@ -40,7 +40,8 @@ bool PrivatePulse::start() {
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
   environment.insert(QStringLiteral("HOME"), folder_.path());
   daemon_.setProcessEnvironment(environment);
-  daemon_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // Not tied to our output: a daemon outliving a crashed test must not hold CTest up.
+  daemon_.setStandardErrorFile(QProcess::nullDevice());
   daemon_.setStandardOutputFile(QProcess::nullDevice());
   daemon_.start(
       QStringLiteral("pulseaudio"),
@@ -64,7 +65,7 @@ bool PrivatePulse::start() {
 }
 
 bool PrivatePulse::startRecording() {
-  recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  recorder_.setStandardErrorFile(QProcess::nullDevice());
   recorder_.start(QStringLiteral("parec"),
                   {QStringLiteral("--device=") + QLatin1String(kSink) + QStringLiteral(".monitor"),
                    QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
