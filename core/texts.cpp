@@ -27,5 +27,9 @@ std::string theoreticalProbabilityText() {
 std::string plainText(std::int32_t number) { return std::to_string(number); }
 
 std::string signedBlankText(std::int32_t number) {
-  return number < 0 ? plainText(number) : " " + plainText(number);
+  if (number < 0) {
+    return plainText(number);
+  }
+  std::string text(1, ' ');
+  return text.append(plainText(number));
 }

@@ -12,6 +12,7 @@ VANDREL_PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-pulseaudio
   xvfb xauth
   pulseaudio pulseaudio-utils
+  xdotool x11-utils desktop-file-utils appstream dpkg-dev
 )
 
 vandrel_as_root() {

@@ -4,9 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSoundEffect>
 #include <QStringList>
 #include <QUrl>
+
+// Silent unless asked for (QT_LOGGING_RULES="vandrel.cues.debug=true"): which
+// file each cue resolved to, for checking an installation.
+Q_LOGGING_CATEGORY(lcCues, "vandrel.cues", QtWarningMsg)
 
 namespace {
 
@@ -89,8 +94,10 @@ void MultimediaControl::runCommand(const QString& verb) {
 void MultimediaControl::open() {
   const QString path = resolve(fileName_);
   if (path.isEmpty() || !looksLikeWave(path)) {
+    qCDebug(lcCues) << "no playable file for" << fileName_;
     return;
   }
+  qCDebug(lcCues) << "opened" << path;
   openedPath_ = path;
   effect_->setSource(QUrl::fromLocalFile(path));
   emit opened(path);

@@ -1,0 +1,173 @@
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kBuild = QStringLiteral(VANDREL_BUILD_DIR);
+
+struct Run {
+  int exitCode = -1;
+  QString output;
+};
+
+// Runs a command to its end and returns its exit code and output (both channels).
+Run run(const QString& program, const QStringList& arguments, const QString& folder = QString()) {
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  if (!folder.isEmpty()) {
+    process.setWorkingDirectory(folder);
+  }
+  process.start(program, arguments);
+  Run result;
+  if (process.waitForFinished(240000) && process.exitStatus() == QProcess::NormalExit) {
+    result.exitCode = process.exitCode();
+  }
+  result.output = QString::fromLocal8Bit(process.readAll());
+  return result;
+}
+
+QStringList filesUnder(const QString& root) {
+  QStringList files;
+  const QDir top(root);
+  QList<QString> pending{root};
+  while (!pending.isEmpty()) {
+    const QDir dir(pending.takeFirst());
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+      if (entry.isDir()) {
+        pending.append(entry.filePath());
+      } else {
+        files.append(top.relativeFilePath(entry.filePath()));
+      }
+    }
+  }
+  files.sort();
+  return files;
+}
+
+const QStringList kInstalledFiles{
+    QStringLiteral("bin/vandrel"),
+    QStringLiteral("share/applications/vandrel.desktop"),
+    QStringLiteral("share/icons/hicolor/32x32/apps/vandrel.png"),
+    QStringLiteral("share/metainfo/org.vandrel.Vandrel.metainfo.xml"),
+    QStringLiteral("share/vandrel/endpinpon.wav"),
+    QStringLiteral("share/vandrel/pinpon.wav"),
+};
+
+bool waitForOutput(QProcess& process, QString& seen, const QString& wanted, int millis) {
+  const QDeadlineTimer deadline(millis);
+  while (!seen.contains(wanted) && !deadline.hasExpired()) {
+    process.waitForReadyRead(100);
+    seen += QString::fromLocal8Bit(process.readAllStandardError());
+  }
+  return seen.contains(wanted);
+}
+
+}  // namespace
+
+class TestInstall : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void movedInstallationFindsItsCuesAndIcon();
+  void packageContents();
+};
+
+void TestInstall::movedInstallationFindsItsCuesAndIcon() {
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    QSKIP("needs an X display; scripts/test provides one");
+  }
+  QTemporaryDir scratch;
+  const QString first = scratch.filePath(QStringLiteral("first"));
+  const QString moved = scratch.filePath(QStringLiteral("moved"));
+  const Run install = run(QStringLiteral("cmake"),
+                          {QStringLiteral("--install"), kBuild, QStringLiteral("--prefix"), first});
+  QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+  QVERIFY(QDir().rename(first, moved));
+  QCOMPARE(filesUnder(moved), kInstalledFiles);
+
+  const Run desktop = run(QStringLiteral("desktop-file-validate"),
+                          {moved + QStringLiteral("/share/applications/vandrel.desktop")});
+  QVERIFY2(desktop.exitCode == 0 && desktop.output.trimmed().isEmpty(), qPrintable(desktop.output));
+  const Run metainfo =
+      run(QStringLiteral("appstreamcli"),
+          {QStringLiteral("validate"), QStringLiteral("--no-net"),
+           moved + QStringLiteral("/share/metainfo/org.vandrel.Vandrel.metainfo.xml")});
+  QVERIFY2(metainfo.exitCode == 0, qPrintable(metainfo.output));
+
+  // Started from a folder that has nothing to do with it.
+  QTemporaryDir elsewhere;
+  QProcess program;
+  program.setWorkingDirectory(elsewhere.path());
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vandrel.cues.debug=true"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent/vandrel"));
+  program.setProcessEnvironment(environment);
+  program.start(moved + QStringLiteral("/bin/vandrel"), {});
+  QVERIFY(program.waitForStarted());
+
+  const Run found =
+      run(QStringLiteral("xdotool"),
+          {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+           QStringLiteral("--name"), QStringLiteral("^Vandrel")});
+  QVERIFY2(found.exitCode == 0, qPrintable(found.output));
+  const QString window = found.output.split(QLatin1Char('\n')).first().trimmed();
+  const Run icon =
+      run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_ICON")});
+  QVERIFY2(icon.output.contains(QStringLiteral("Icon (32 x 32)")), qPrintable(icon.output));
+
+  // Help, at its place in the window's client area (232 + 484, 136 + 12).
+  const Run click =
+      run(QStringLiteral("xdotool"),
+          {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("716"),
+           QStringLiteral("148"), QStringLiteral("click"), QStringLiteral("1")});
+  QVERIFY2(click.exitCode == 0, qPrintable(click.output));
+  QString log;
+  const QString cue =
+      QFileInfo(moved + QStringLiteral("/share/vandrel/pinpon.wav")).canonicalFilePath();
+  const bool opened = waitForOutput(program, log, QStringLiteral("opened \"") + cue, 10000);
+  program.kill();
+  program.waitForFinished();
+  QVERIFY2(opened, qPrintable(log));
+}
+
+void TestInstall::packageContents() {
+  if (QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty()) {
+    QSKIP("dpkg-dev is not installed");
+  }
+  QTemporaryDir out;
+  const Run pack = run(QStringLiteral("cpack"),
+                       {QStringLiteral("--config"), kBuild + QStringLiteral("/CPackConfig.cmake"),
+                        QStringLiteral("-B"), out.path()},
+                       out.path());
+  QVERIFY2(pack.exitCode == 0, qPrintable(pack.output));
+  const QString deb =
+      out.filePath(QStringLiteral("vandrel_%1_amd64.deb").arg(QStringLiteral(VANDREL_VERSION)));
+  QVERIFY2(QFileInfo::exists(deb), qPrintable(pack.output));
+
+  const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-c"), deb});
+  for (const QString& file : kInstalledFiles) {
+    QVERIFY2(contents.output.contains(QStringLiteral("./usr/") + file), qPrintable(file));
+  }
+  const Run fields = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb});
+  QVERIFY(fields.output.contains(QStringLiteral("Package: vandrel\n")));
+  QVERIFY(fields.output.contains(QStringLiteral("Version: ") + QStringLiteral(VANDREL_VERSION)));
+  QVERIFY(fields.output.contains(QStringLiteral("Architecture: amd64")));
+  const QString depends =
+      fields.output.section(QStringLiteral("Depends: "), 1).section(QLatin1Char('\n'), 0, 0);
+  for (const char* package :
+       {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libqt6multimedia6", "qt6-qpa-plugins",
+        "gstreamer1.0-plugins-base", "fonts-ipafont-gothic", "libc6"}) {
+    QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(package + (" in " + depends)));
+  }
+}
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
