@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
-#include <QTimer>
 
 #include "commandbutton.h"
 #include "cueplayer.h"
@@ -20,6 +19,7 @@
 #include "module1.h"
 #include "multimediacontrol.h"
 #include "texts.h"
+#include "timercontrol.h"
 #include "twips.h"
 
 namespace {
@@ -111,7 +111,7 @@ constexpr TwipsRect kFudaban{3720, 3120, 1095, 1575};
 constexpr QPoint kLine1From{8520, 360};
 constexpr QPoint kLine1To{0, 360};
 
-constexpr int kTimer1Interval = 1;  // milliseconds: as fast as ticks come
+constexpr std::chrono::milliseconds kTimer1Interval{1};  // as fast as ticks come
 
 // ---- Texts the handlers write ----
 
@@ -228,10 +228,9 @@ void Form1::buildLayout() {
   QWidget::setTabOrder(Command6, Command7);
   QWidget::setTabOrder(Command7, Command8);
 
-  Timer1 = new QTimer(this);
+  Timer1 = new TimerControl(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kTimer1Interval);
-  Timer1->setTimerType(Qt::PreciseTimer);
 }
 
 void Form1::connectCommands() {
@@ -243,7 +242,7 @@ void Form1::connectCommands() {
   connect(Command6, &QPushButton::clicked, this, &Form1::init);
   connect(Command7, &QPushButton::clicked, this, &Form1::graphDisplay);
   connect(Command8, &QPushButton::clicked, this, &Form1::help);
-  connect(Timer1, &QTimer::timeout, this, &Form1::timerTick);
+  connect(Timer1, &TimerControl::timeout, this, &Form1::timerTick);
 }
 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }

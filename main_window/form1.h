@@ -15,7 +15,7 @@ class LineControl;
 class MultimediaControl;
 class QLabel;
 class QPushButton;
-class QTimer;
+class TimerControl;
 struct Module1;
 
 // The main window, where the experiment is run.
@@ -97,7 +97,7 @@ class Form1 : public QWidget {
   LabelControl* Label12 = nullptr;
   LabelControl* Label13 = nullptr;
   LineControl* Line1 = nullptr;
-  QTimer* Timer1 = nullptr;
+  TimerControl* Timer1 = nullptr;
   MultimediaControl* MMControl1 = nullptr;
   std::array<QLabel*, 53> fudaban{};  // indices 1-52; 0 is unused
 };

@@ -25,6 +25,7 @@
 #include "privatepulse.h"
 #include "program.h"
 #include "texts.h"
+#include "timercontrol.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ struct Session {
 
   QPushButton* button(const char* name) const { return buttonOf(form, name); }
   QString caption(const char* name) const { return captionOf(form, name); }
-  QTimer* timer() const { return form->findChild<QTimer*>(QStringLiteral("Timer1")); }
+  TimerControl* timer() const { return form->findChild<TimerControl*>(QStringLiteral("Timer1")); }
   MultimediaControl* cues() const {
     return form->findChild<MultimediaControl*>(QStringLiteral("MMControl1"));
   }

@@ -1,0 +1,46 @@
+#include "timercontrol.h"
+
+#include <QTimerEvent>
+
+namespace {
+
+// Further behind than this, the schedule starts again from now instead of
+// catching up with a burst of ticks.
+constexpr auto kMostBehind = std::chrono::milliseconds(50);
+
+}  // namespace
+
+TimerControl::TimerControl(QObject* parent) : QObject(parent) {}
+
+void TimerControl::start() {
+  stop();
+  deadline_ = Clock::now() + interval_;
+  scheduleNext();
+}
+
+void TimerControl::stop() {
+  if (timerId_ != 0) {
+    killTimer(timerId_);
+    timerId_ = 0;
+  }
+}
+
+void TimerControl::scheduleNext() {
+  const auto now = Clock::now();
+  if (now - deadline_ > kMostBehind) {
+    deadline_ = now;
+  }
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline_ - now);
+  timerId_ = startTimer(std::max(wait, std::chrono::milliseconds(0)), Qt::PreciseTimer);
+}
+
+void TimerControl::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != timerId_ || timerId_ == 0) {
+    QObject::timerEvent(event);
+    return;
+  }
+  killTimer(timerId_);
+  deadline_ += interval_;
+  scheduleNext();
+  emit timeout();
+}
