@@ -2,9 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
-#include <QLabel>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QString>
 
@@ -13,6 +11,7 @@
 #include "experiment.h"
 #include "forms.h"
 #include "gothicfont.h"
+#include "imagecontrol.h"
 #include "labelcontrol.h"
 #include "linecontrol.h"
 #include "makersnotice.h"
@@ -120,16 +119,6 @@ const char16_t* const kExitText = u"This software will exit.";
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-// Stretched by repeating pixels rather than blending them, so the faces keep
-// their pure colours and hard edges.
-QPixmap cardFace(int index, QSize size, qreal pixelRatio) {
-  const QImage face(QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0')));
-  QPixmap pixmap = QPixmap::fromImage(
-      face.scaled(size * pixelRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-  pixmap.setDevicePixelRatio(pixelRatio);
-  return pixmap;
-}
-
 QPushButton* makeButton(const ButtonSpec& spec, QWidget* parent) {
   auto* button = new CommandButton(QString::fromUtf16(spec.caption), parent);
   button->setObjectName(QLatin1String(spec.name));
@@ -211,10 +200,9 @@ void Form1::buildLayout() {
   MMControl1->hide();
 
   for (int index = 1; index <= kCardCount; ++index) {
-    auto* image = new QLabel(this);
+    const QImage face(QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0')));
+    auto* image = new ImageControl(face, toPixels(kFudaban), this);
     image->setObjectName(QStringLiteral("fudaban%1").arg(index));
-    image->setGeometry(toPixels(kFudaban));
-    image->setPixmap(cardFace(index, image->size(), devicePixelRatioF()));
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
@@ -251,7 +239,7 @@ void Form1::load() {
   drawMode = kManual;
   tally.currentCard = 0;
   for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->hide();
+    card(cardIndex)->setShown(false);
   }
   shared_.trialCount = 0;
   Label3->setCaption(text(plainText(shared_.trialCount)));
@@ -291,10 +279,10 @@ void Form1::draw() {
   // would count as a multiple of 3: draw and show one first, as a tick would.
   if (tally.currentCard == 0) {
     for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
-      card(cardIndex)->hide();
+      card(cardIndex)->setShown(false);
     }
     tally.currentCard = drawCard(random_, timeOfDay_);
-    card(tally.currentCard)->show();
+    card(tally.currentCard)->setShown(true);
   }
   const ManualTrial trial = countManualTrial(shared_, tally);
   if (!trial.counted) {
@@ -341,9 +329,9 @@ void Form1::init() {
   drawMode = kManual;
   tally.currentCard = 0;
   for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->hide();
+    card(cardIndex)->setShown(false);
   }
-  card(1)->show();
+  card(1)->setShown(true);
   shared_.trialCount = 0;
   Label3->setCaption(text(plainText(shared_.trialCount)));
   tally.hitCount = 0;
@@ -359,10 +347,10 @@ void Form1::init() {
 
 void Form1::timerTick() {
   for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->hide();
+    card(cardIndex)->setShown(false);
   }
   tally.currentCard = drawCard(random_, timeOfDay_);
-  card(tally.currentCard)->show();
+  card(tally.currentCard)->setShown(true);
   if (drawMode != kAutomatic) {
     return;
   }

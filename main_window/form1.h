@@ -10,10 +10,11 @@
 #include "randomsource.h"
 
 class Forms;
+class ImageControl;
+class ImageControl;
 class LabelControl;
 class LineControl;
 class MultimediaControl;
-class QLabel;
 class QPushButton;
 class TimerControl;
 struct Module1;
@@ -46,7 +47,7 @@ class Form1 : public QWidget {
   const DrawTally& currentTally() const { return tally; }
 
   // Member `index` (1-52) of the card image array.
-  QLabel* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
+  ImageControl* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
 
  private:
   void buildLayout();
@@ -99,5 +100,5 @@ class Form1 : public QWidget {
   LineControl* Line1 = nullptr;
   TimerControl* Timer1 = nullptr;
   MultimediaControl* MMControl1 = nullptr;
-  std::array<QLabel*, 53> fudaban{};  // indices 1-52; 0 is unused
+  std::array<ImageControl*, 53> fudaban{};  // indices 1-52; 0 is unused
 };

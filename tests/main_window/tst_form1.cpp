@@ -18,6 +18,7 @@
 #include "form1.h"
 #include "form4.h"
 #include "forms.h"
+#include "imagecontrol.h"
 #include "labelcontrol.h"
 #include "linecontrol.h"
 #include "module1.h"
@@ -129,7 +130,7 @@ struct Session {
   QList<int> visibleCards() const {
     QList<int> visible;
     for (int index = 1; index <= kCardCount; ++index) {
-      if (!form->card(index)->isHidden()) {
+      if (form->card(index)->isShown()) {
         visible.append(index);
       }
     }

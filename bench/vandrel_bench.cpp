@@ -1,0 +1,375 @@
+// vandrel-bench [--smoke] [--json FILE]
+// Measures the program's headline figures and prints one table: metric, median,
+// spread, goal, met. Each figure is the median of several runs. Measures that
+// need a window run in child processes of this one, under the platform they
+// name (offscreen, or the X display in DISPLAY, which should have a window
+// manager), so that each starts from a fresh program.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "drawingarea.h"
+#include "experiment.h"
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+#include "module1.h"
+#include "program.h"
+#include "randomsource.h"
+#include "timercontrol.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double microsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+double cpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double percentile(std::vector<double> values, double p) {
+  if (values.empty()) {
+    return 0;
+  }
+  std::sort(values.begin(), values.end());
+  const auto at = static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
+  return values[at];
+}
+
+// One measured figure: its samples, and the goal it is held to.
+struct Figure {
+  QString metric;
+  QString unit;
+  std::vector<double> samples;
+  double goal = 0;  // 0: no goal
+  bool lowerIsBetter = true;
+  double reference = 0;  // where the figure has one measured in the same run
+
+  QJsonObject json() const {
+    QJsonArray all;
+    for (const double s : samples) {
+      all.append(s);
+    }
+    QJsonObject o{{"metric", metric},
+                  {"unit", unit},
+                  {"median", percentile(samples, 0.5)},
+                  {"min", percentile(samples, 0)},
+                  {"max", percentile(samples, 1)},
+                  {"samples", all}};
+    if (goal > 0) {
+      o.insert("goal", goal);
+      o.insert("met",
+               lowerIsBetter ? percentile(samples, 0.5) <= goal : percentile(samples, 0.5) >= goal);
+    }
+    if (reference > 0) {
+      o.insert("ratio_to_reference", percentile(samples, 0.5) / reference);
+    }
+    return o;
+  }
+};
+
+// ---- Timing of events as the application delivers them ----
+
+class BenchApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+
+  QObject* timedReceiver = nullptr;
+  QObject* paintedWindow = nullptr;
+  std::vector<double> tickMicros;
+  std::vector<double> repaintMicros;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    const bool tick = receiver == timedReceiver && event->type() == QEvent::Timer;
+    const bool repaint = receiver == paintedWindow && event->type() == QEvent::UpdateRequest;
+    if (!tick && !repaint) {
+      return QApplication::notify(receiver, event);
+    }
+    const auto start = Clock::now();
+    const bool result = QApplication::notify(receiver, event);
+    (tick ? tickMicros : repaintMicros).push_back(microsSince(start));
+    return result;
+  }
+};
+
+QPushButton* button(QWidget* window, const char* name) {
+  return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+// Runs the event loop, idle between events, until `done` holds or time is up.
+bool runEventsUntil(const std::function<bool()>& done, int millis) {
+  QEventLoop loop;
+  QTimer poll;
+  QElapsedTimer clock;
+  clock.start();
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (done() || clock.elapsed() > millis) {
+      loop.quit();
+    }
+  });
+  poll.start(20);
+  if (!done()) {
+    loop.exec();
+  }
+  return done();
+}
+
+// ---- Child measures: each prints one JSON object on standard output ----
+
+// Automatic runs from the AutoStart click to the end of the run, with the CPU
+// time the process used meanwhile, and every tick and repaint timed.
+QJsonObject measureRuns(BenchApplication& app, int runs) {
+  Program program;
+  program.showForm1();
+  Form1* form = program.form1();
+  runEventsUntil([form] { return form->isVisible(); }, 5000);
+  QCoreApplication::processEvents();
+  auto* timer = form->findChild<TimerControl*>(QStringLiteral("Timer1"));
+  app.timedReceiver = timer;
+  app.paintedWindow = form;
+  Figure seconds{"automatic run (" + QGuiApplication::platformName() + ")", "s", {}, 1.02};
+  seconds.reference = 1.001;
+  Figure rate{"ticks per second (" + QGuiApplication::platformName() + ")", "1/s", {}, 0};
+  Figure cpu{"CPU during the run (" + QGuiApplication::platformName() + ")", "cores", {}, 1.0 / 3};
+  for (int i = 0; i < runs; ++i) {
+    if (button(form, "Command6")->isEnabled()) {
+      button(form, "Command6")->click();
+    }
+    QCoreApplication::processEvents();
+    // The run ends inside the tick that stops the timer: timed from there, not
+    // from whenever the waiting loop next looks.
+    QEventLoop loop;
+    Clock::time_point end;
+    const auto watch = QObject::connect(timer, &TimerControl::timeout, &loop, [&] {
+      if (!timer->isActive()) {
+        end = Clock::now();
+        loop.quit();
+      }
+    });
+    const double cpuBefore = cpuSeconds();
+    const auto start = Clock::now();
+    button(form, "Command4")->click();
+    loop.exec();
+    QObject::disconnect(watch);
+    const double wall = std::chrono::duration<double>(end - start).count();
+    seconds.samples.push_back(wall);
+    rate.samples.push_back(1001 / wall);
+    cpu.samples.push_back((cpuSeconds() - cpuBefore) / wall);
+  }
+  Figure tick{"tick handler (" + QGuiApplication::platformName() + ")", "us", app.tickMicros, 30};
+  Figure tick99{"tick handler p99 (" + QGuiApplication::platformName() + ")", "us", {}, 0};
+  tick99.samples.push_back(percentile(app.tickMicros, 0.99));
+  Figure repaint{"repaint per tick (" + QGuiApplication::platformName() + ")", "us",
+                 app.repaintMicros, 0};
+  Figure repaint99{"repaint p99 (" + QGuiApplication::platformName() + ")", "us", {}, 0};
+  repaint99.samples.push_back(percentile(app.repaintMicros, 0.99));
+  app.timedReceiver = nullptr;
+  app.paintedWindow = nullptr;
+
+  // Then the graph and the help text, and the memory all of it took.
+  button(form, "Command7")->click();
+  runEventsUntil([&program] { return program.form2() != nullptr; }, 5000);
+  Form2* graph = program.form2();
+  QJsonArray figures{seconds.json(), rate.json(),    cpu.json(),      tick.json(),
+                     tick99.json(),  repaint.json(), repaint99.json()};
+  for (const int trials : {1000, 32768, 100000}) {
+    Module1& shared = program.module1();
+    for (int n = 1; n <= trials; ++n) {
+      shared.ratioHistory[static_cast<std::size_t>(n)] =
+          static_cast<float>(0.3 + 0.2 * std::sin(n / 17.0) / std::sqrt(n));
+    }
+    shared.trialCount = trials;
+    Figure draw{QStringLiteral("graph at %1 trials").arg(trials), "ms", {}, 2};
+    for (int i = 0; i < 15; ++i) {
+      const auto start = Clock::now();
+      graph->activated();
+      draw.samples.push_back(microsSince(start) / 1000);
+    }
+    figures.append(draw.json());
+  }
+  program.showForm1();
+  QCoreApplication::processEvents();
+  button(program.form1(), "Command8")->click();
+  runEventsUntil([&program] { return program.form4() != nullptr; }, 5000);
+  Figure help{"help text print", "ms", {}, 2};
+  for (int i = 0; i < 15; ++i) {
+    const auto start = Clock::now();
+    program.form4()->activated();
+    help.samples.push_back(microsSince(start) / 1000);
+  }
+  figures.append(help.json());
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  Figure memory{"peak resident memory", "MB", {static_cast<double>(usage.ru_maxrss) / 1024}, 60};
+  figures.append(memory.json());
+  return {{"figures", figures}};
+}
+
+// Start-up: prints the wall-clock time at which Form1 is first exposed.
+int measureStartup(BenchApplication& app) {
+  Program program;
+  program.showForm1();
+  runEventsUntil([&program] { return program.form1()->isVisible(); }, 10000);
+  // Exposed once the first frame has been flushed to the window.
+  QCoreApplication::processEvents();
+  app.sync();
+  std::printf("%lld\n",
+              static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::system_clock::now().time_since_epoch())
+                                         .count()));
+  std::fflush(stdout);
+  Program::endProcess(0);
+}
+
+// ---- The parent: runs the children, and the core on its own ----
+
+QJsonArray childFigures(const QString& platform, int runs) {
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  child.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("--child-runs"), QString::number(runs)});
+  child.waitForFinished(600000);
+  return QJsonDocument::fromJson(child.readAllStandardOutput()).object().value("figures").toArray();
+}
+
+Figure startup(int launches) {
+  Figure figure{"start-up to first exposed (xcb)", "ms", {}, 200};
+  for (int i = 0; i < launches; ++i) {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    child.setProcessEnvironment(environment);
+    const auto launched = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                              std::chrono::system_clock::now().time_since_epoch())
+                              .count();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child-startup")});
+    child.waitForFinished(30000);
+    const qint64 exposed = child.readAllStandardOutput().trimmed().toLongLong();
+    if (exposed > 0) {
+      figure.samples.push_back(static_cast<double>(exposed - launched) / 1e6);
+    }
+  }
+  return figure;
+}
+
+Figure coreDraws(int batches) {
+  Figure figure{"core draws per second", "1/s", {}, 0};
+  RandomSource source(RandomSource::entropySeed());
+  const std::function<float()> clock = secondsSinceMidnight;
+  constexpr int kDraws = 200000;
+  long long sum = 0;
+  for (int b = 0; b < batches; ++b) {
+    const auto start = Clock::now();
+    for (int i = 0; i < kDraws; ++i) {
+      sum += drawCard(source, clock);
+    }
+    figure.samples.push_back(kDraws / (microsSince(start) / 1e6));
+  }
+  figure.lowerIsBetter = false;
+  return sum > 0 ? figure : Figure{};
+}
+
+void printTable(const QJsonArray& figures) {
+  std::printf("%-42s %14s %22s %10s %5s\n", "metric", "median", "spread (min..max)", "goal", "met");
+  for (const QJsonValue& value : figures) {
+    const QJsonObject f = value.toObject();
+    const QString unit = f.value("unit").toString();
+    const QString spread = QStringLiteral("%1..%2")
+                               .arg(f.value("min").toDouble(), 0, 'g', 4)
+                               .arg(f.value("max").toDouble(), 0, 'g', 4);
+    const QString goal =
+        f.contains("goal")
+            ? QStringLiteral("%1 %2").arg(f.value("goal").toDouble(), 0, 'g', 3).arg(unit)
+            : QStringLiteral("-");
+    const char* met = !f.contains("met") ? "-" : f.value("met").toBool() ? "yes" : "NO";
+    std::printf("%-42s %10.4g %-3s %22s %10s %5s\n", qPrintable(f.value("metric").toString()),
+                f.value("median").toDouble(), qPrintable(unit), qPrintable(spread),
+                qPrintable(goal), met);
+    if (f.contains("ratio_to_reference")) {
+      std::printf("%-42s %10.4f\n", "  ratio to the 1.001 s limit",
+                  f.value("ratio_to_reference").toDouble());
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const QStringList arguments = [&] {
+    QStringList list;
+    for (int i = 1; i < argc; ++i) {
+      list.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return list;
+  }();
+  if (arguments.value(0) == QLatin1String("--child-runs")) {
+    BenchApplication app(argc, argv);
+    const QJsonObject result = measureRuns(app, arguments.value(1).toInt());
+    std::printf("%s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+    Program::endProcess(0);
+  }
+  if (arguments.value(0) == QLatin1String("--child-startup")) {
+    BenchApplication app(argc, argv);
+    return measureStartup(app);
+  }
+
+  QCoreApplication app(argc, argv);
+  const bool smoke = arguments.contains(QStringLiteral("--smoke"));
+  const QString jsonPath = arguments.value(arguments.indexOf(QStringLiteral("--json")) + 1);
+  const int runs = smoke ? 1 : 5;
+  QJsonArray figures;
+  const bool haveDisplay = !qEnvironmentVariableIsEmpty("DISPLAY");
+  if (haveDisplay) {
+    for (const QJsonValue& f : childFigures(QStringLiteral("xcb"), runs)) {
+      figures.append(f);
+    }
+    figures.append(startup(smoke ? 2 : 9).json());
+  }
+  // Offscreen: the run figures only.
+  for (const QJsonValue& f : childFigures(QStringLiteral("offscreen"), runs)) {
+    if (!haveDisplay || f.toObject().value("metric").toString().contains("offscreen")) {
+      figures.append(f);
+    }
+  }
+  figures.append(coreDraws(smoke ? 2 : 7).json());
+
+  printTable(figures);
+  if (arguments.contains(QStringLiteral("--json")) && !jsonPath.isEmpty()) {
+    QFile out(jsonPath);
+    if (out.open(QIODevice::WriteOnly)) {
+      const QJsonObject document{{"date", QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+                                 {"smoke", smoke},
+                                 {"figures", figures}};
+      out.write(QJsonDocument(document).toJson());
+    }
+  }
+  return figures.isEmpty() ? 1 : 0;
+}
