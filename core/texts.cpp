@@ -5,13 +5,36 @@
 
 namespace {
 
-// to_chars, unlike printf, ignores the locale: the point is always a full stop.
+// Seven decimals, rounded half away from zero as the pattern "0.0000000"
+// rounds: a ratio such as 73/256 = 0.28515625 shows as 0.2851563. The rounding
+// is done here on the exact decimal expansion, which to_chars gives for any
+// double with enough digits; to_chars, unlike printf, also ignores the locale,
+// so the point is always a full stop.
 std::string sevenDecimals(double value) {
   constexpr int kDecimals = 7;
-  std::array<char, 32> buffer{};
-  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                          std::chars_format::fixed, kDecimals);
-  return {buffer.data(), end};
+  constexpr int kExactDigits = 80;  // more than any ratio of counts needs
+  std::array<char, 128> buffer{};
+  const double magnitude = value < 0 ? -value : value;
+  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                          std::chars_format::fixed, kExactDigits);
+  const std::string exact(buffer.data(), end);
+  const std::size_t point = exact.find('.');
+  std::string digits = exact.substr(0, point) + exact.substr(point + 1, kDecimals);
+  if (exact[point + 1 + kDecimals] >= '5') {
+    // Add one in the last place, carrying leftwards.
+    std::size_t at = digits.size();
+    while (at > 0 && digits[at - 1] == '9') {
+      digits[--at] = '0';
+    }
+    if (at == 0) {
+      digits.insert(digits.begin(), '1');
+    } else {
+      ++digits[at - 1];
+    }
+  }
+  const std::size_t whole = digits.size() - kDecimals;
+  const bool negative = value < 0 && digits.find_first_not_of('0') != std::string::npos;
+  return (negative ? "-" : "") + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 }  // namespace

@@ -314,6 +314,11 @@ void TestCore::ratioTexts_data() {
   QTest::newRow("zero") << 0.0F << "0.0000000";
   QTest::newRow("310 of 1000") << static_cast<float>(310.0 / 1000) << "0.3100000";
   QTest::newRow("1 of 100000") << static_cast<float>(1.0 / 100000) << "0.0000100";
+  // Exact ties in the eighth decimal round up, not to even.
+  QTest::newRow("73 of 256, a tie") << static_cast<float>(73.0 / 256) << "0.2851563";
+  QTest::newRow("1 of 256, a tie") << static_cast<float>(1.0 / 256) << "0.0039063";
+  QTest::newRow("3 of 256, a tie") << static_cast<float>(3.0 / 256) << "0.0117188";
+  QTest::newRow("999999 of 1000000") << static_cast<float>(999999.0 / 1000000) << "0.9999990";
 }
 
 void TestCore::ratioTexts() {
