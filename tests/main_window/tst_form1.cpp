@@ -209,6 +209,7 @@ class TestForm1 : public QObject {
   void fullRunWithTheRealTimer();
   void cueSequences_data();
   void cueSequences();
+  void exitCueSoundsBeforeTheBox_data();
   void exitCueSoundsBeforeTheBox();
   void initCueReallySounds();
   void programEnds_data();
@@ -621,7 +622,14 @@ void TestForm1::cueSequences() {
   }
 }
 
+void TestForm1::exitCueSoundsBeforeTheBox_data() {
+  QTest::addColumn<bool>("escape");
+  QTest::newRow("OK") << false;
+  QTest::newRow("Escape, the same answer") << true;
+}
+
 void TestForm1::exitCueSoundsBeforeTheBox() {
+  QFETCH(bool, escape);
   FakeForms forms;
   auto shared = std::make_unique<Module1>();
   Form1 form(forms, *shared);
@@ -642,7 +650,11 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
     soundsWhenShown = static_cast<int>(sounded.size());
     boxText = box->windowTitle() + QLatin1Char('|') + box->text();
     QCOMPARE(box->buttons().size(), 1);
-    box->button(QMessageBox::Ok)->click();
+    if (escape) {
+      QTest::keyClick(box, Qt::Key_Escape);
+    } else {
+      box->button(QMessageBox::Ok)->click();
+    }
   });
   QTest::mouseClick(buttonOf(&form, "Command3"), Qt::LeftButton);
   QCOMPARE(putsWhenShown, 5);

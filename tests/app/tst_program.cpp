@@ -1,0 +1,640 @@
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "eventwait.h"
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+#include "imagecontrol.h"
+#include "labelcontrol.h"
+#include "module1.h"
+#include "program.h"
+#include "timercontrol.h"
+
+namespace {
+
+// ---- The reference model, written from the program's state tables ----
+
+constexpr int kHistoryBound = 100000;
+constexpr int kRunLength = 1000;
+
+// Buttons in Command order: Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph display, Help.
+enum Button { Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph, Help };
+
+int rankOfCard(int card) {
+  if (card == 13 || card == 26 || card == 39 || card == 52) {
+    return 13;
+  }
+  return card % 13;
+}
+
+QString ratioOf(int hits, int trials) {
+  const auto ratio = static_cast<float>(static_cast<double>(hits) / trials);
+  return QString::number(static_cast<double>(ratio), 'f', 7);
+}
+
+struct Model {
+  bool mainLoaded = false;
+  bool mainVisible = false;
+  bool graphLoaded = false;
+  bool helpLoaded = false;
+  bool ended = false;
+  std::array<bool, 8> enabled{};
+  bool timerOn = false;
+  int drawMode = -1;
+  int trials = 0;
+  int hits = 0;
+  int card = 0;  // the card on view; 0: image 1 after a load or Init
+  QString label3;
+  QString label4;
+  QString label6;
+
+  void load() {
+    mainLoaded = true;
+    enabled = {false, true, true, true, false, false, false, true};
+    timerOn = false;
+    drawMode = -1;
+    trials = 0;
+    hits = 0;
+    card = 0;
+    label3 = label4 = QStringLiteral("0");
+    label6.clear();
+  }
+
+  void set(std::initializer_list<std::pair<Button, bool>> states) {
+    for (const auto& [button, on] : states) {
+      enabled[button] = on;
+    }
+  }
+
+  void showMain() {
+    if (!mainLoaded) {
+      load();
+    }
+    mainVisible = true;
+  }
+
+  bool full() const { return trials >= kHistoryBound; }
+
+  // `drawn` is the card the program shows after the action (read from it; the
+  // model cannot know which card chance gives).
+  void press(Button button, int drawn) {
+    switch (button) {
+      case Shuffle:
+        drawMode = -1;
+        set({{Draw, true},
+             {Shuffle, false},
+             {Exit, false},
+             {AutoStart, false},
+             {Init, false},
+             {Graph, false},
+             {Help, false}});
+        timerOn = true;
+        break;
+      case Draw:
+        drawMode = -1;
+        set({{Draw, false},
+             {Shuffle, !full()},
+             {Exit, true},
+             {AutoStart, true},
+             {Init, true},
+             {Graph, true},
+             {Help, true}});
+        timerOn = false;
+        card = drawn;
+        if (!full()) {
+          ++trials;
+          label3 = QLatin1Char(' ') + QString::number(trials);
+          if (rankOfCard(card) % 3 == 0) {
+            ++hits;
+            label4 = QLatin1Char(' ') + QString::number(hits);
+          }
+          label6 = ratioOf(hits, trials);
+          enabled[Shuffle] = !full();
+        }
+        break;
+      case AutoStart:
+        drawMode = 1;
+        timerOn = true;
+        set({{Shuffle, false},
+             {Exit, false},
+             {AutoStart, false},
+             {AutoStop, true},
+             {Init, false},
+             {Graph, false},
+             {Help, false}});
+        break;
+      case AutoStop:
+        drawMode = -1;
+        timerOn = false;
+        set({{Draw, false},
+             {Shuffle, !full()},
+             {Exit, true},
+             {AutoStart, true},
+             {AutoStop, false},
+             {Init, true},
+             {Graph, true},
+             {Help, true}});
+        break;
+      case Init:
+        drawMode = -1;
+        card = 0;
+        trials = hits = 0;
+        label3 = label4 = QStringLiteral("0");
+        label6.clear();
+        set({{Graph, false},
+             {Init, false},
+             {AutoStop, false},
+             {AutoStart, true},
+             {Shuffle, true},
+             {Draw, false}});
+        break;
+      case Graph:
+        mainVisible = false;
+        graphLoaded = true;
+        break;
+      case Help:
+        helpLoaded = true;
+        break;
+      case Exit:
+        ended = true;
+        break;
+    }
+  }
+
+  void tick(int drawn) {
+    card = drawn;
+    if (drawMode != 1) {
+      return;
+    }
+    if (trials < kRunLength) {
+      if (rankOfCard(card) % 3 == 0) {
+        ++hits;
+        label4 = QString::number(hits);
+      }
+      ++trials;
+    } else {
+      timerOn = false;
+      set({{Draw, false},
+           {Shuffle, false},
+           {Exit, true},
+           {AutoStart, false},
+           {AutoStop, false},
+           {Init, true},
+           {Graph, true},
+           {Help, true}});
+      drawMode = -1;
+    }
+    label3 = QString::number(trials);
+    label6 = ratioOf(hits, trials);
+  }
+
+  void closeMain() {
+    mainLoaded = mainVisible = false;
+    timerOn = false;
+    ended = !graphLoaded && !helpLoaded;
+  }
+  void closeGraph() {  // the Close button and the title bar alike
+    showMain();
+    graphLoaded = false;
+  }
+  void closeHelpButton() {
+    helpLoaded = false;
+    showMain();
+  }
+  void closeHelpTitleBar() {
+    helpLoaded = false;
+    ended = !mainVisible && !graphLoaded;
+  }
+};
+
+// ---- The real program, driven and observed ----
+
+// Ends nothing for real: the test goes on after the Exit box's OK.
+class TestProgram : public Program {
+ public:
+  void endProgram() override { ended = true; }
+  bool ended = false;
+};
+
+const std::array<const char*, 8> kCommands{"Command1", "Command2", "Command3", "Command4",
+                                           "Command5", "Command6", "Command7", "Command8"};
+
+QPushButton* button(QWidget* window, const char* name) {
+  return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+TimerControl* timerOf(Form1* form) {
+  return form->findChild<TimerControl*>(QStringLiteral("Timer1"));
+}
+
+QString captionOf(Form1* form, const char* name) {
+  return form->findChild<LabelControl*>(QLatin1String(name))->caption();
+}
+
+void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void tickOnce(Form1* form) {
+  QTimerEvent event(timerOf(form)->timerId());
+  QCoreApplication::sendEvent(timerOf(form), &event);
+}
+
+// Presses OK on the Exit box as soon as it is up.
+void answerExitBox() {
+  QTimer::singleShot(0, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      box->button(QMessageBox::Ok)->click();
+    }
+  });
+}
+
+// What the model says against what the program shows; empty when they agree.
+QString differences(const Model& model, TestProgram& program) {
+  QStringList out;
+  auto expect = [&out](bool same, const QString& what) {
+    if (!same) {
+      out.append(what);
+    }
+  };
+  const bool anyWindow = (program.form1() != nullptr && program.form1()->isVisible()) ||
+                         program.form2() != nullptr || program.form4() != nullptr;
+  expect((program.ended || !anyWindow) == model.ended, QStringLiteral("ended"));
+  if (model.ended) {
+    return out.join(QStringLiteral("; "));
+  }
+  Form1* main = program.form1();
+  expect((main != nullptr) == model.mainLoaded, QStringLiteral("main window loaded"));
+  expect((program.form2() != nullptr) == model.graphLoaded, QStringLiteral("graph loaded"));
+  expect((program.form4() != nullptr) == model.helpLoaded, QStringLiteral("help loaded"));
+  if (program.form2() != nullptr) {
+    expect(program.form2()->isVisible(), QStringLiteral("graph visible"));
+  }
+  if (program.form4() != nullptr) {
+    expect(program.form4()->isVisible(), QStringLiteral("help visible"));
+  }
+  if (main == nullptr || !model.mainLoaded) {
+    return out.join(QStringLiteral("; "));
+  }
+  expect(main->isVisible() == model.mainVisible, QStringLiteral("main window visible"));
+  for (int b = 0; b < 8; ++b) {
+    expect(button(main, kCommands[static_cast<std::size_t>(b)])->isEnabled() ==
+               model.enabled[static_cast<std::size_t>(b)],
+           QStringLiteral("%1 enabled").arg(QLatin1String(kCommands[static_cast<std::size_t>(b)])));
+  }
+  expect(timerOf(main)->isActive() == model.timerOn, QStringLiteral("Timer1"));
+  expect(main->currentDrawMode() == model.drawMode, QStringLiteral("drawMode"));
+  expect(program.module1().trialCount == model.trials, QStringLiteral("trialCount"));
+  expect(main->currentTally().hitCount == model.hits, QStringLiteral("hitCount"));
+  expect(captionOf(main, "Label3") == model.label3,
+         QStringLiteral("Label3 '%1' not '%2'").arg(captionOf(main, "Label3"), model.label3));
+  expect(captionOf(main, "Label4") == model.label4,
+         QStringLiteral("Label4 '%1' not '%2'").arg(captionOf(main, "Label4"), model.label4));
+  expect(captionOf(main, "Label6") == model.label6,
+         QStringLiteral("Label6 '%1' not '%2'").arg(captionOf(main, "Label6"), model.label6));
+  expect(captionOf(main, "Label7") == QLatin1String("0.3076923"), QStringLiteral("Label7"));
+  QList<int> shown;
+  for (int index = 1; index <= 52; ++index) {
+    if (main->card(index)->isShown()) {
+      shown.append(index);
+    }
+  }
+  expect(shown == QList<int>{model.card == 0 ? 1 : model.card},
+         QStringLiteral("cards on view %1").arg(shown.size()));
+  if (model.trials > 0) {
+    const float entry = program.module1().ratioHistory[static_cast<std::size_t>(model.trials)];
+    expect(entry == static_cast<float>(static_cast<double>(model.hits) / model.trials),
+           QStringLiteral("history entry"));
+  }
+  return out.join(QStringLiteral("; "));
+}
+
+// The actions a user can take in the program's present state, each as often as
+// it should be chosen: ending the program (Exit, a title-bar close of the last
+// window) is offered rarely, so that sequences get somewhere first.
+QStringList availableActions(const Model& model) {
+  constexpr int kCommon = 8;
+  QStringList actions;
+  auto offer = [&actions](const QString& action, int weight) {
+    for (int w = 0; w < weight; ++w) {
+      actions.append(action);
+    }
+  };
+  if (model.mainVisible) {
+    for (std::size_t b = 0; b < 8; ++b) {
+      if (model.enabled[b]) {
+        offer(QStringLiteral("Form1.") + QLatin1String(kCommands[b]), b == Exit ? 1 : kCommon);
+      }
+    }
+    offer(QStringLiteral("close Form1"), 1);
+  }
+  if (model.graphLoaded) {
+    offer(QStringLiteral("Form2.Command1"), kCommon);
+    offer(QStringLiteral("close Form2"), 2);
+  }
+  if (model.helpLoaded) {
+    offer(QStringLiteral("Form4.Command1"), kCommon / 2);
+    offer(QStringLiteral("close Form4"), 2);
+  }
+  if (model.mainLoaded && model.timerOn) {
+    // Ticks come often: as often as everything else together.
+    offer(QStringLiteral("tick"), static_cast<int>(actions.size()));
+    offer(QStringLiteral("tick*250"), 2);
+  }
+  return actions;
+}
+
+int cardOnView(TestProgram& program) {
+  return program.form1() != nullptr ? program.form1()->currentTally().currentCard : 0;
+}
+
+// Applies one action to both; false if it is not available now.
+bool perform(const QString& action, Model& model, TestProgram& program) {
+  if (!availableActions(model).contains(action)) {
+    return false;
+  }
+  if (action.startsWith(QLatin1String("tick"))) {
+    const int count = action == QLatin1String("tick") ? 1 : action.mid(5).toInt();
+    for (int i = 0; i < count && model.timerOn; ++i) {
+      tickOnce(program.form1());
+      model.tick(cardOnView(program));
+    }
+  } else if (action.startsWith(QLatin1String("Form1.Command"))) {
+    const int number = action.mid(13).toInt();
+    if (number == 3) {
+      answerExitBox();
+    }
+    button(program.form1(), kCommands[static_cast<std::size_t>(number - 1)])->click();
+    model.press(static_cast<Button>(number - 1), cardOnView(program));
+  } else if (action == QLatin1String("Form2.Command1")) {
+    button(program.form2(), "Command1")->click();
+    model.closeGraph();
+  } else if (action == QLatin1String("Form4.Command1")) {
+    button(program.form4(), "Command1")->click();
+    model.closeHelpButton();
+  } else if (action == QLatin1String("close Form1")) {
+    program.form1()->close();
+    model.closeMain();
+  } else if (action == QLatin1String("close Form2")) {
+    program.form2()->close();
+    model.closeGraph();
+  } else if (action == QLatin1String("close Form4")) {
+    program.form4()->close();
+    model.closeHelpTitleBar();
+  }
+  settle();
+  return true;
+}
+
+struct Outcome {
+  int failedAt = -1;  // index of the first action after which the two disagree
+  QString difference;
+  int performed = 0;
+};
+
+// The program and its model side by side; launched anew when the program ends.
+struct Session {
+  std::unique_ptr<TestProgram> program;
+  Model model;
+
+  void launchIfEnded() {
+    if (program != nullptr && !model.ended) {
+      return;
+    }
+    program.reset();
+    settle();
+    program = std::make_unique<TestProgram>();
+    model = Model();
+    program->showForm1();
+    model.showMain();
+  }
+};
+
+// Plays `actions` (skipping any not available when its turn comes) on a fresh program.
+Outcome replay(const QStringList& actions) {
+  Outcome outcome;
+  Session session;
+  for (int i = 0; i < actions.size(); ++i) {
+    session.launchIfEnded();
+    if (!perform(actions.at(i), session.model, *session.program)) {
+      continue;
+    }
+    ++outcome.performed;
+    const QString difference = differences(session.model, *session.program);
+    if (!difference.isEmpty()) {
+      outcome.failedAt = i;
+      outcome.difference = difference;
+      return outcome;
+    }
+  }
+  return outcome;
+}
+
+// A random sequence played as it is chosen; the actions taken are returned.
+Outcome explore(quint32 seed, int length, QStringList& taken) {
+  QRandomGenerator random(seed);
+  Outcome outcome;
+  Session session;
+  while (taken.size() < length) {
+    session.launchIfEnded();
+    const QStringList actions = availableActions(session.model);
+    const QString action =
+        actions.at(static_cast<qsizetype>(random.bounded(static_cast<quint32>(actions.size()))));
+    perform(action, session.model, *session.program);
+    taken.append(action);
+    ++outcome.performed;
+    const QString difference = differences(session.model, *session.program);
+    if (!difference.isEmpty()) {
+      outcome.failedAt = static_cast<int>(taken.size()) - 1;
+      outcome.difference = difference;
+      break;
+    }
+  }
+  return outcome;
+}
+
+// Removes actions one at a time while the disagreement remains.
+QStringList shrink(QStringList actions) {
+  for (qsizetype i = actions.size() - 1; i >= 0; --i) {
+    QStringList shorter = actions;
+    shorter.removeAt(i);
+    if (replay(shorter).failedAt >= 0) {
+      actions = shorter;
+    }
+  }
+  return actions;
+}
+
+int environmentInt(const char* name, int fallback) {
+  bool ok = false;
+  const int value = qEnvironmentVariableIntValue(name, &ok);
+  return ok ? value : fallback;
+}
+
+}  // namespace
+
+class TestProgram_ : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void randomUseAgreesWithTheModel();
+  void longManualSessionReachesTheHistoryBound();
+  void writesNoFiles();
+};
+
+// VANDREL_MODEL_SEQUENCES and VANDREL_MODEL_LENGTH change the amount; the soak
+// runs VANDREL_MODEL_SEQUENCES=2000 and reports actions per second.
+void TestProgram_::randomUseAgreesWithTheModel() {
+  const int sequences = environmentInt("VANDREL_MODEL_SEQUENCES", 200);
+  const int length = environmentInt("VANDREL_MODEL_LENGTH", 500);
+  const auto firstSeed = static_cast<quint32>(environmentInt("VANDREL_MODEL_SEED", 1));
+  QElapsedTimer clock;
+  clock.start();
+  long long actions = 0;
+  for (int s = 0; s < sequences; ++s) {
+    const quint32 seed = firstSeed + static_cast<quint32>(s);
+    QStringList taken;
+    const Outcome outcome = explore(seed, length, taken);
+    actions += outcome.performed;
+    if (outcome.failedAt >= 0) {
+      const QStringList shortest = shrink(taken.mid(0, outcome.failedAt + 1));
+      QFAIL(qPrintable(QStringLiteral("seed %1: %2 after action %3\nshortest sequence (%4): %5")
+                           .arg(seed)
+                           .arg(outcome.difference)
+                           .arg(outcome.failedAt + 1)
+                           .arg(shortest.size())
+                           .arg(shortest.join(QStringLiteral(", ")))));
+    }
+  }
+  std::printf("%lld actions checked in %d sequences, %.0f actions per second\n", actions, sequences,
+              static_cast<double>(actions) * 1000.0 /
+                  static_cast<double>(std::max<qint64>(1, clock.elapsed())));
+  QVERIFY(actions >= sequences);
+}
+
+void TestProgram_::longManualSessionReachesTheHistoryBound() {
+  TestProgram program;
+  program.showForm1();
+  Form1* main = program.form1();
+  QPushButton* shuffle = button(main, "Command2");
+  QPushButton* draw = button(main, "Command1");
+  for (int i = 0; i < kHistoryBound && shuffle->isEnabled(); ++i) {
+    shuffle->click();
+    draw->click();
+  }
+  QCOMPARE(program.module1().trialCount, kHistoryBound);
+  QVERIFY(!shuffle->isEnabled());
+  QCOMPARE(captionOf(main, "Label3"), QStringLiteral(" 100000"));
+  // AutoStart ends at once, without counting.
+  button(main, "Command4")->click();
+  tickOnce(main);
+  QCOMPARE(program.module1().trialCount, kHistoryBound);
+  QVERIFY(!timerOf(main)->isActive());
+
+  QElapsedTimer clock;
+  clock.start();
+  button(main, "Command7")->click();
+  QVERIFY(QTest::qWaitForWindowActive(program.form2()));
+  program.form2()->activated();
+  QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+
+  button(program.form2(), "Command1")->click();
+  settle();
+  button(main, "Command6")->click();
+  QCOMPARE(program.module1().trialCount, 0);
+  QCOMPARE(captionOf(main, "Label3"), QStringLiteral("0"));
+  QVERIFY(button(main, "Command2")->isEnabled());
+}
+
+namespace {
+
+// Run in a child process whose home, XDG folders and working folder are empty.
+int writeNothingScenario() {
+  TestProgram program;
+  program.showForm1();
+  Form1* main = program.form1();
+  if (!QTest::qWaitForWindowExposed(main)) {
+    return 3;
+  }
+  button(main, "Command2")->click();
+  QTest::qWait(20);
+  button(main, "Command1")->click();
+  button(main, "Command4")->click();
+  runEventsUntil([main] { return !timerOf(main)->isActive(); }, 10000);
+  button(main, "Command7")->click();
+  QTest::qWait(100);
+  button(program.form2(), "Command1")->click();
+  QTest::qWait(50);
+  button(program.form1(), "Command8")->click();
+  QTest::qWait(100);
+  button(program.form4(), "Command1")->click();
+  QTest::qWait(50);
+  button(program.form1(), "Command6")->click();
+  answerExitBox();
+  button(program.form1(), "Command3")->click();
+  return program.ended ? 0 : 4;
+}
+
+}  // namespace
+
+void TestProgram_::writesNoFiles() {
+  QTemporaryDir root;
+  const QStringList folders{QStringLiteral("home"),  QStringLiteral("config"),
+                            QStringLiteral("cache"), QStringLiteral("data"),
+                            QStringLiteral("state"), QStringLiteral("runtime"),
+                            QStringLiteral("work")};
+  for (const QString& folder : folders) {
+    QVERIFY(QDir(root.path()).mkdir(folder));
+  }
+  QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+  environment.insert(QStringLiteral("XDG_CACHE_HOME"), root.filePath(QStringLiteral("cache")));
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+  environment.insert(QStringLiteral("XDG_STATE_HOME"), root.filePath(QStringLiteral("state")));
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
+  QProcess child;
+  child.setProcessEnvironment(environment);
+  child.setWorkingDirectory(root.filePath(QStringLiteral("work")));
+  child.setProcessChannelMode(QProcess::ForwardedChannels);
+  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-nothing")});
+  QVERIFY(child.waitForFinished(60000));
+  QCOMPARE(child.exitCode(), 0);
+  QStringList written;
+  QDirIterator it(root.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString path = QDir(root.path()).relativeFilePath(it.next());
+    if (!folders.contains(path)) {
+      written.append(path);
+    }
+  }
+  QVERIFY2(written.isEmpty(), qPrintable(written.join(QStringLiteral(", "))));
+}
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc == 2 && QByteArray(argv[1]) == "--write-nothing") {
+    Program::endProcess(writeNothingScenario());
+  }
+  TestProgram_ test;
+  Program::endProcess(QTest::qExec(&test, argc, argv));
+}
+
+#include "tst_program.moc"
