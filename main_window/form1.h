@@ -11,7 +11,6 @@
 
 class Forms;
 class ImageControl;
-class ImageControl;
 class LabelControl;
 class LineControl;
 class MultimediaControl;
