@@ -298,7 +298,7 @@ Figure coreDraws(int batches) {
 
 void printTable(const QJsonArray& figures) {
   std::printf("%-42s %14s %22s %10s %5s\n", "metric", "median", "spread (min..max)", "goal", "met");
-  for (const QJsonValue& value : figures) {
+  for (const auto& value : figures) {
     const QJsonObject f = value.toObject();
     const QString unit = f.value("unit").toString();
     const QString spread = QStringLiteral("%1..%2")
@@ -348,13 +348,13 @@ int main(int argc, char** argv) {
   QJsonArray figures;
   const bool haveDisplay = !qEnvironmentVariableIsEmpty("DISPLAY");
   if (haveDisplay) {
-    for (const QJsonValue& f : childFigures(QStringLiteral("xcb"), runs)) {
+    for (const auto& f : childFigures(QStringLiteral("xcb"), runs)) {
       figures.append(f);
     }
     figures.append(startup(smoke ? 2 : 9).json());
   }
   // Offscreen: the run figures only.
-  for (const QJsonValue& f : childFigures(QStringLiteral("offscreen"), runs)) {
+  for (const auto& f : childFigures(QStringLiteral("offscreen"), runs)) {
     if (!haveDisplay || f.toObject().value("metric").toString().contains("offscreen")) {
       figures.append(f);
     }

@@ -452,7 +452,7 @@ Outcome explore(quint32 seed, int length, QStringList& taken) {
   while (taken.size() < length) {
     session.launchIfEnded();
     const QStringList actions = availableActions(session.model);
-    const QString action =
+    const QString& action =
         actions.at(static_cast<qsizetype>(random.bounded(static_cast<quint32>(actions.size()))));
     perform(action, session.model, *session.program);
     taken.append(action);
