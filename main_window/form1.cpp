@@ -30,39 +30,39 @@ constexpr TwipsRect kClientArea{3480, 2040, 9405, 5265};
 enum class Look { Sunken, Flat };
 enum class Ink { ButtonText, WindowText, Red };
 
-struct FontSpec {
+struct Typeface {
   GothicSize size;
   bool bold;
 };
 
-constexpr FontSpec kSmallRegular{GothicSize::Small, false};
-constexpr FontSpec kSmallBold{GothicSize::Small, true};
-constexpr FontSpec kMediumRegular{GothicSize::Medium, false};
-constexpr FontSpec kMediumBold{GothicSize::Medium, true};
-constexpr FontSpec kLargeRegular{GothicSize::Large, false};
-constexpr FontSpec kLargeBold{GothicSize::Large, true};
+constexpr Typeface kSmallRegular{GothicSize::Small, false};
+constexpr Typeface kSmallBold{GothicSize::Small, true};
+constexpr Typeface kMediumRegular{GothicSize::Medium, false};
+constexpr Typeface kMediumBold{GothicSize::Medium, true};
+constexpr Typeface kLargeRegular{GothicSize::Large, false};
+constexpr Typeface kLargeBold{GothicSize::Large, true};
 
-struct ButtonSpec {
+struct StoredButton {
   const char* name;
   TwipsRect place;
   const char16_t* caption;
-  const FontSpec* font;  // nullptr: the window's default font
+  const Typeface* font;  // nullptr: the window's default font
 };
 
-constexpr ButtonSpec kCommand1{"Command1", {5520, 3960, 2175, 495}, u"Draw", &kMediumBold};
-constexpr ButtonSpec kCommand2{"Command2", {5520, 3360, 2175, 495}, u"Shuffle", &kMediumBold};
-constexpr ButtonSpec kCommand3{"Command3", {0, 0, 855, 375}, u"Exit", nullptr};
-constexpr ButtonSpec kCommand4{"Command4", {840, 3120, 2175, 495}, u"AutoStart", &kMediumBold};
-constexpr ButtonSpec kCommand5{"Command5", {840, 3720, 2175, 495}, u"AutoStop", &kMediumBold};
-constexpr ButtonSpec kCommand6{"Command6", {7680, 0, 855, 375}, u"Init", &kSmallRegular};
-constexpr ButtonSpec kCommand7{"Command7", {840, 4440, 2175, 375}, u"Graph display", &kSmallBold};
-constexpr ButtonSpec kCommand8{"Command8", {6840, 0, 855, 375}, u"Help", &kSmallRegular};
+constexpr StoredButton kCommand1{"Command1", {5520, 3960, 2175, 495}, u"Draw", &kMediumBold};
+constexpr StoredButton kCommand2{"Command2", {5520, 3360, 2175, 495}, u"Shuffle", &kMediumBold};
+constexpr StoredButton kCommand3{"Command3", {0, 0, 855, 375}, u"Exit", nullptr};
+constexpr StoredButton kCommand4{"Command4", {840, 3120, 2175, 495}, u"AutoStart", &kMediumBold};
+constexpr StoredButton kCommand5{"Command5", {840, 3720, 2175, 495}, u"AutoStop", &kMediumBold};
+constexpr StoredButton kCommand6{"Command6", {7680, 0, 855, 375}, u"Init", &kSmallRegular};
+constexpr StoredButton kCommand7{"Command7", {840, 4440, 2175, 375}, u"Graph display", &kSmallBold};
+constexpr StoredButton kCommand8{"Command8", {6840, 0, 855, 375}, u"Help", &kSmallRegular};
 
-struct LabelSpec {
+struct StoredLabel {
   const char* name;
   TwipsRect place;
   const char16_t* caption;
-  FontSpec font;
+  Typeface font;
   Ink ink;
   QRgb background;
   Look look;
@@ -71,39 +71,39 @@ struct LabelSpec {
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kLightYellow = 0xFFFFC0;
 
-constexpr LabelSpec kLabel1{
+constexpr StoredLabel kLabel1{
     "Label1",    {240, 1920, 5055, 375}, u"Number of cards in multiples of 3 drawn",
     kMediumBold, Ink::ButtonText,        kWhite,
     Look::Sunken};
-constexpr LabelSpec kLabel2{"Label2",    {240, 2400, 5055, 375}, u"Total number of cards drawn",
-                            kMediumBold, Ink::ButtonText,        kWhite,
-                            Look::Sunken};
-constexpr LabelSpec kLabel3{"Label3",    {5400, 2400, 1215, 375}, u"", kLargeBold, Ink::Red, kWhite,
-                            Look::Sunken};
-constexpr LabelSpec kLabel4{"Label4",    {5400, 1920, 1335, 375}, u"", kLargeBold, Ink::Red, kWhite,
-                            Look::Sunken};
-constexpr LabelSpec kLabel5{
+constexpr StoredLabel kLabel2{"Label2",    {240, 2400, 5055, 375}, u"Total number of cards drawn",
+                              kMediumBold, Ink::ButtonText,        kWhite,
+                              Look::Sunken};
+constexpr StoredLabel kLabel3{
+    "Label3", {5400, 2400, 1215, 375}, u"", kLargeBold, Ink::Red, kWhite, Look::Sunken};
+constexpr StoredLabel kLabel4{
+    "Label4", {5400, 1920, 1335, 375}, u"", kLargeBold, Ink::Red, kWhite, Look::Sunken};
+constexpr StoredLabel kLabel5{
     "Label5", {6720, 2160, 495, 375}, u"≒", kLargeBold, Ink::ButtonText, kWhite, Look::Sunken};
-constexpr LabelSpec kLabel6{"Label6",    {7320, 2160, 1815, 375}, u"", kLargeBold, Ink::Red, kWhite,
-                            Look::Sunken};
-constexpr LabelSpec kLabel7{
+constexpr StoredLabel kLabel6{
+    "Label6", {7320, 2160, 1815, 375}, u"", kLargeBold, Ink::Red, kWhite, Look::Sunken};
+constexpr StoredLabel kLabel7{
     "Label7", {6480, 960, 1815, 375}, u"", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel8{
+constexpr StoredLabel kLabel8{
     "Label8", {5880, 960, 495, 375}, u"≒", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel9{
+constexpr StoredLabel kLabel9{
     "Label9", {4560, 720, 1215, 375}, u"16", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel10{
+constexpr StoredLabel kLabel10{
     "Label10", {4560, 1200, 1215, 375}, u"52", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr LabelSpec kLabel11{
+constexpr StoredLabel kLabel11{
     "Label11",      {240, 1200, 4215, 375}, u"Total number of playing cards",
     kMediumRegular, Ink::WindowText,        kWhite,
     Look::Flat};
-constexpr LabelSpec kLabel12{
+constexpr StoredLabel kLabel12{
     "Label12",      {240, 720, 4215, 375}, u"Total number of cards in multiples of 3",
     kMediumRegular, Ink::WindowText,       kWhite,
     Look::Flat};
-constexpr LabelSpec kLabel13{"Label13",       {1320, 0, 5055, 375}, u"Vandrel", kLargeBold,
-                             Ink::WindowText, kLightYellow,         Look::Flat};
+constexpr StoredLabel kLabel13{"Label13",       {1320, 0, 5055, 375}, u"Vandrel", kLargeBold,
+                               Ink::WindowText, kLightYellow,         Look::Flat};
 
 constexpr TwipsRect kMMControl1{4920, 4800, 3540, 330};
 constexpr TwipsRect kFudaban{3720, 3120, 1095, 1575};
@@ -119,30 +119,30 @@ const char16_t* const kExitText = u"This software will exit.";
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QPushButton* makeButton(const ButtonSpec& spec, QWidget* parent) {
-  auto* button = new CommandButton(QString::fromUtf16(spec.caption), parent);
-  button->setObjectName(QLatin1String(spec.name));
-  button->setGeometry(toPixels(spec.place));
-  if (spec.font != nullptr) {
-    button->setFont(gothicFont(spec.font->size, spec.font->bold));
+QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
+  auto* button = new CommandButton(QString::fromUtf16(stored.caption), parent);
+  button->setObjectName(QLatin1String(stored.name));
+  button->setGeometry(toPixels(stored.place));
+  if (stored.font != nullptr) {
+    button->setFont(gothicFont(stored.font->size, stored.font->bold));
   }
   return button;
 }
 
-LabelControl* makeLabel(const LabelSpec& spec, QWidget* parent) {
+LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent) {
   auto* label = new LabelControl(parent);
-  label->setCaption(QString::fromUtf16(spec.caption));
-  label->setObjectName(QLatin1String(spec.name));
-  label->setGeometry(toPixels(spec.place));
-  label->setFont(gothicFont(spec.font.size, spec.font.bold));
-  if (spec.look == Look::Sunken) {
+  label->setCaption(QString::fromUtf16(stored.caption));
+  label->setObjectName(QLatin1String(stored.name));
+  label->setGeometry(toPixels(stored.place));
+  label->setFont(gothicFont(stored.font.size, stored.font.bold));
+  if (stored.look == Look::Sunken) {
     label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   } else {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
   }
   QPalette palette = label->palette();
-  switch (spec.ink) {
+  switch (stored.ink) {
     case Ink::ButtonText:
       palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
       break;
@@ -152,7 +152,7 @@ LabelControl* makeLabel(const LabelSpec& spec, QWidget* parent) {
       palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
       break;
   }
-  palette.setColor(QPalette::Window, QColor(spec.background));
+  palette.setColor(QPalette::Window, QColor(stored.background));
   label->setPalette(palette);
   return label;
 }
