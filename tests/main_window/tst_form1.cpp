@@ -672,7 +672,7 @@ void TestForm1::initCueReallySounds() {
   // An idle null sink may record nothing at all; it must at least be silent.
   const QByteArray before = pulse_->record([] {}, 300);
   QVERIFY(peakLevel(before) < 100);
-  const QByteArray during = pulse_->record([&s] { s.button("Command6")->click(); }, 1200);
+  const QByteArray during = pulse_->record([&s] { s.button("Command6")->click(); }, 2000);
   QVERIFY2(
       peakLevel(during) > 2000,
       qPrintable(QStringLiteral("peak %1 of %2 bytes").arg(peakLevel(during)).arg(during.size())));

@@ -74,9 +74,22 @@ bool PrivatePulse::startRecording() {
     error_ = QStringLiteral("parec did not start");
     return false;
   }
-  // Give the stream time to connect before anything is played.
-  QTest::qWait(400);
-  return true;
+  // Nothing is played until the recording stream is connected: on a busy
+  // machine parec can take a while, and an idle null sink records nothing.
+  const QDeadlineTimer deadline(10000);
+  while (!deadline.hasExpired()) {
+    QProcess list;
+    list.start(QStringLiteral("pactl"),
+               {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")});
+    list.waitForFinished(3000);
+    if (!list.readAllStandardOutput().trimmed().isEmpty()) {
+      QTest::qWait(100);
+      return true;
+    }
+    QTest::qWait(50);
+  }
+  error_ = QStringLiteral("parec did not connect to the sound server");
+  return false;
 }
 
 QByteArray PrivatePulse::stopRecording(int millis) {
