@@ -268,7 +268,7 @@ void Form1::shuffle() {
 void Form1::draw() {
   drawMode = kManual;
   Command1->setEnabled(false);
-  Command2->setEnabled(!historyFull());
+  Command2->setEnabled(true);
   Command3->setEnabled(true);
   Command4->setEnabled(true);
   Command6->setEnabled(true);
@@ -278,13 +278,13 @@ void Form1::draw() {
   // A Draw quicker than the first tick would find no card on view, and card 0
   // would count as a multiple of 3: draw and show one first, as a tick would.
   if (tally.currentCard == 0) {
-    for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
-      card(cardIndex)->setShown(false);
-    }
-    tally.currentCard = drawCard(random_, timeOfDay_);
-    card(tally.currentCard)->setShown(true);
+    showNewCard();
   }
   const ManualTrial trial = countManualTrial(shared_, tally);
+  // The last place in the history is taken: no more manual draws.
+  if (historyFull()) {
+    Command2->setEnabled(false);
+  }
   if (!trial.counted) {
     return;
   }
@@ -293,10 +293,6 @@ void Form1::draw() {
     Label4->setCaption(text(signedBlankText(tally.hitCount)));
   }
   Label6->setCaption(text(ratioText(trial.ratio)));
-  // The last place in the history is taken: no more manual draws.
-  if (historyFull()) {
-    Command2->setEnabled(false);
-  }
 }
 
 void Form1::autoStart() {
@@ -345,12 +341,16 @@ void Form1::init() {
   Command1->setEnabled(false);
 }
 
-void Form1::timerTick() {
+void Form1::showNewCard() {
   for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
     card(cardIndex)->setShown(false);
   }
   tally.currentCard = drawCard(random_, timeOfDay_);
   card(tally.currentCard)->setShown(true);
+}
+
+void Form1::timerTick() {
+  showNewCard();
   if (drawMode != kAutomatic) {
     return;
   }

@@ -63,6 +63,8 @@ class Form1 : public QWidget {
   void help();
   void timerTick();
 
+  // Hides every card image, draws a card and shows its image.
+  void showNewCard();
   bool historyFull() const;
 
   Forms& forms_;
