@@ -19,7 +19,8 @@ std::string sevenDecimals(double value) {
                                           std::chars_format::fixed, kExactDigits);
   const std::string exact(buffer.data(), end);
   const std::size_t point = exact.find('.');
-  std::string digits = exact.substr(0, point) + exact.substr(point + 1, kDecimals);
+  std::string digits = exact.substr(0, point);
+  digits.append(exact, point + 1, kDecimals);
   if (exact[point + 1 + kDecimals] >= '5') {
     // Add one in the last place, carrying leftwards.
     std::size_t at = digits.size();
@@ -32,9 +33,13 @@ std::string sevenDecimals(double value) {
       ++digits[at - 1];
     }
   }
-  const std::size_t whole = digits.size() - kDecimals;
-  const bool negative = value < 0 && digits.find_first_not_of('0') != std::string::npos;
-  return (negative ? "-" : "") + digits.substr(0, whole) + "." + digits.substr(whole);
+  // The point goes in place: joining pieces with operator+ trips GCC 12's
+  // -Wrestrict false positive at -O3.
+  digits.insert(digits.size() - kDecimals, 1, '.');
+  if (value < 0 && digits.find_first_not_of("0.") != std::string::npos) {
+    digits.insert(0, 1, '-');
+  }
+  return digits;
 }
 
 }  // namespace

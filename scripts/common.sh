@@ -13,6 +13,7 @@ VANDREL_PACKAGES=(
   xvfb xauth
   pulseaudio pulseaudio-utils
   xdotool x11-utils desktop-file-utils appstream dpkg-dev
+  file
 )
 
 vandrel_as_root() {
@@ -26,10 +27,10 @@ vandrel_as_root() {
   fi
 }
 
-# Installs only the packages that are not installed yet.
-vandrel_install_packages() {
+# Installs the packages named that are not installed yet.
+vandrel_install_missing() {
   local missing=() package
-  for package in "${VANDREL_PACKAGES[@]}" "$@"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$package")
     fi
@@ -43,11 +44,22 @@ vandrel_install_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures once, then builds incrementally. Extra arguments go to the configure step.
+# Everything the build, the program and the tests need, and the extra packages named.
+vandrel_install_packages() {
+  vandrel_install_missing "${VANDREL_PACKAGES[@]}" "$@"
+}
+
+# Configures, then builds incrementally. Extra arguments go to the configure
+# step; with none, an existing build keeps its configuration. VANDREL_WERROR=ON
+# in the environment makes warnings errors (scripts/test, scripts/lint, CI).
 vandrel_build() {
   local build_dir=${VANDREL_BUILD_DIR:-$VANDREL_BUILD}
-  if [ ! -f "$build_dir/CMakeCache.txt" ]; then
-    cmake -S "$VANDREL_ROOT" -B "$build_dir" -G Ninja "$@"
+  local options=("$@")
+  if [ -n "${VANDREL_WERROR:-}" ]; then
+    options+=("-DVANDREL_WERROR=$VANDREL_WERROR")
+  fi
+  if [ ! -f "$build_dir/CMakeCache.txt" ] || [ "${#options[@]}" -gt 0 ]; then
+    cmake -S "$VANDREL_ROOT" -B "$build_dir" -G Ninja "${options[@]}"
   fi
   cmake --build "$build_dir" --parallel "$(nproc)"
 }
