@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "program.h"
+#include "translations.h"
 
 int main(int argc, char** argv) {
   int code = 0;
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
     QApplication::setDesktopFileName(QStringLiteral("vandrel"));
+    const Translations translations;
     Program program;
     program.showForm1();
     code = QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QColor>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QString>
 
@@ -68,8 +69,10 @@ constexpr std::array<PlacedText, 9> kTrialLabels{{
 }};
 
 constexpr std::array<PlacedText, 2> kAxisCaptions{{
-    {"(Vertical axis : Percentage of playing cards that are multiples of 3)", 140, 10},
-    {"(Horizontal axis : Number of experiments)", 700, 100},
+    {QT_TRANSLATE_NOOP("Form2",
+                       "(Vertical axis : Percentage of playing cards that are multiples of 3)"),
+     140, 10},
+    {QT_TRANSLATE_NOOP("Form2", "(Horizontal axis : Number of experiments)"), 700, 100},
 }};
 
 // The arithmetic of a data point: the ratio's single-precision entry, computed
@@ -80,16 +83,18 @@ QPointF dataPoint(std::int32_t trial, float ratio) {
   return {x, y};
 }
 
+// Numbers pass through unchanged: no translation names them.
 void printAt(DrawingArea& area, const PlacedText& placed) {
   area.setCurrentX(placed.x);
   area.setCurrentY(placed.y);
-  area.print(QString::fromLatin1(placed.text));
+  area.print(QCoreApplication::translate("Form2", placed.text));
 }
 
 }  // namespace
 
 Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(shared) {
-  setWindowTitle(QStringLiteral("Graph ") + QString::fromUtf16(kMakersNotice));
+  //: The window's caption; the maker's notice follows the space.
+  setWindowTitle(tr("Graph ") + makersNotice());
   setGeometry(toPixels(kClientArea));
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
@@ -97,7 +102,7 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));
   Picture1->setUserScale(kScaleWidth, kScaleHeight);
-  Command1 = new CommandButton(QStringLiteral("Close"), this);
+  Command1 = new CommandButton(tr("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
   QWidget::setTabOrder(Picture1, Command1);

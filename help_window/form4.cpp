@@ -23,16 +23,18 @@ constexpr TwipsRect kPicture1{120, 480, 8415, 6735};
 constexpr QPoint kLine1From{120, 360};
 constexpr QPoint kLine1To{8520, 360};
 
-const char16_t* const kCaption = u" Playing Cards＿Help（Questions and Operation method） ";
+//: The window's caption, with its leading space; the maker's notice follows the last space.
+const char* const kCaption =
+    QT_TRANSLATE_NOOP("Form4", " Playing Cards＿Help（Questions and Operation method） ");
 
 }  // namespace
 
 Form4::Form4(Forms& forms) : forms_(forms) {
-  setWindowTitle(QString::fromUtf16(kCaption) + QString::fromUtf16(kMakersNotice));
+  setWindowTitle(tr(kCaption) + makersNotice());
   setGeometry(toPixels(kClientArea));
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
-  Command1 = new CommandButton(QStringLiteral("Close"), this);
+  Command1 = new CommandButton(tr("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
   Picture1 = new DrawingArea(this);

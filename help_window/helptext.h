@@ -3,6 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// The 22 lines the help window prints, each exactly as shown, leading
-// ideographic spaces and trailing spaces included.
+// The 22 lines the help window prints, in the user's language, each exactly as
+// shown, leading ideographic spaces and trailing spaces included.
 QStringList helpText();

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImage>
 #include <QMessageBox>
@@ -45,23 +46,46 @@ constexpr Typeface kLargeBold{GothicSize::Large, true};
 struct StoredButton {
   const char* name;
   TwipsRect place;
-  const char16_t* caption;
+  const char* caption;   // source text, translated when the button is made
   const Typeface* font;  // nullptr: the window's default font
 };
 
-constexpr StoredButton kCommand1{"Command1", {5520, 3960, 2175, 495}, u"Draw", &kMediumBold};
-constexpr StoredButton kCommand2{"Command2", {5520, 3360, 2175, 495}, u"Shuffle", &kMediumBold};
-constexpr StoredButton kCommand3{"Command3", {0, 0, 855, 375}, u"Exit", nullptr};
-constexpr StoredButton kCommand4{"Command4", {840, 3120, 2175, 495}, u"AutoStart", &kMediumBold};
-constexpr StoredButton kCommand5{"Command5", {840, 3720, 2175, 495}, u"AutoStop", &kMediumBold};
-constexpr StoredButton kCommand6{"Command6", {7680, 0, 855, 375}, u"Init", &kSmallRegular};
-constexpr StoredButton kCommand7{"Command7", {840, 4440, 2175, 375}, u"Graph display", &kSmallBold};
-constexpr StoredButton kCommand8{"Command8", {6840, 0, 855, 375}, u"Help", &kSmallRegular};
+constexpr StoredButton kCommand1{"Command1",
+                                 {5520, 3960, 2175, 495},
+                                 //: Button: counts the card on view as one draw.
+                                 QT_TRANSLATE_NOOP("Form1", "Draw"),
+                                 &kMediumBold};
+constexpr StoredButton kCommand2{"Command2",
+                                 {5520, 3360, 2175, 495},
+                                 //: Button: starts flipping random cards on view.
+                                 QT_TRANSLATE_NOOP("Form1", "Shuffle"),
+                                 &kMediumBold};
+constexpr StoredButton kCommand3{
+    "Command3", {0, 0, 855, 375}, QT_TRANSLATE_NOOP("Form1", "Exit"), nullptr};
+constexpr StoredButton kCommand4{"Command4",
+                                 {840, 3120, 2175, 495},
+                                 //: Button: starts an automatic run of 1000 draws.
+                                 QT_TRANSLATE_NOOP("Form1", "AutoStart"),
+                                 &kMediumBold};
+constexpr StoredButton kCommand5{"Command5",
+                                 {840, 3720, 2175, 495},
+                                 //: Button: stops the automatic run.
+                                 QT_TRANSLATE_NOOP("Form1", "AutoStop"),
+                                 &kMediumBold};
+constexpr StoredButton kCommand6{"Command6",
+                                 {7680, 0, 855, 375},
+                                 //: Button: starts the experiment afresh, counts at 0.
+                                 QT_TRANSLATE_NOOP("Form1", "Init"),
+                                 &kSmallRegular};
+constexpr StoredButton kCommand7{
+    "Command7", {840, 4440, 2175, 375}, QT_TRANSLATE_NOOP("Form1", "Graph display"), &kSmallBold};
+constexpr StoredButton kCommand8{
+    "Command8", {6840, 0, 855, 375}, QT_TRANSLATE_NOOP("Form1", "Help"), &kSmallRegular};
 
 struct StoredLabel {
   const char* name;
   TwipsRect place;
-  const char16_t* caption;
+  const char* caption;  // source text; numbers, symbols and the name are not translated
   Typeface font;
   Ink ink;
   QRgb background;
@@ -71,38 +95,49 @@ struct StoredLabel {
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kLightYellow = 0xFFFFC0;
 
-constexpr StoredLabel kLabel1{
-    "Label1",    {240, 1920, 5055, 375}, u"Number of cards in multiples of 3 drawn",
+constexpr StoredLabel kLabel1{"Label1",
+                              {240, 1920, 5055, 375},
+                              QT_TRANSLATE_NOOP("Form1", "Number of cards in multiples of 3 drawn"),
+                              kMediumBold,
+                              Ink::ButtonText,
+                              kWhite,
+                              Look::Sunken};
+constexpr StoredLabel kLabel2{
+    "Label2",    {240, 2400, 5055, 375}, QT_TRANSLATE_NOOP("Form1", "Total number of cards drawn"),
     kMediumBold, Ink::ButtonText,        kWhite,
     Look::Sunken};
-constexpr StoredLabel kLabel2{"Label2",    {240, 2400, 5055, 375}, u"Total number of cards drawn",
-                              kMediumBold, Ink::ButtonText,        kWhite,
-                              Look::Sunken};
 constexpr StoredLabel kLabel3{
-    "Label3", {5400, 2400, 1215, 375}, u"", kLargeBold, Ink::Red, kWhite, Look::Sunken};
+    "Label3", {5400, 2400, 1215, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel4{
-    "Label4", {5400, 1920, 1335, 375}, u"", kLargeBold, Ink::Red, kWhite, Look::Sunken};
+    "Label4", {5400, 1920, 1335, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel5{
-    "Label5", {6720, 2160, 495, 375}, u"≒", kLargeBold, Ink::ButtonText, kWhite, Look::Sunken};
+    "Label5", {6720, 2160, 495, 375}, "≒", kLargeBold, Ink::ButtonText, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel6{
-    "Label6", {7320, 2160, 1815, 375}, u"", kLargeBold, Ink::Red, kWhite, Look::Sunken};
+    "Label6", {7320, 2160, 1815, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel7{
-    "Label7", {6480, 960, 1815, 375}, u"", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+    "Label7", {6480, 960, 1815, 375}, "", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
 constexpr StoredLabel kLabel8{
-    "Label8", {5880, 960, 495, 375}, u"≒", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+    "Label8", {5880, 960, 495, 375}, "≒", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
 constexpr StoredLabel kLabel9{
-    "Label9", {4560, 720, 1215, 375}, u"16", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+    "Label9", {4560, 720, 1215, 375}, "16", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
 constexpr StoredLabel kLabel10{
-    "Label10", {4560, 1200, 1215, 375}, u"52", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr StoredLabel kLabel11{
-    "Label11",      {240, 1200, 4215, 375}, u"Total number of playing cards",
-    kMediumRegular, Ink::WindowText,        kWhite,
-    Look::Flat};
+    "Label10", {4560, 1200, 1215, 375}, "52", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr StoredLabel kLabel11{"Label11",
+                               {240, 1200, 4215, 375},
+                               QT_TRANSLATE_NOOP("Form1", "Total number of playing cards"),
+                               kMediumRegular,
+                               Ink::WindowText,
+                               kWhite,
+                               Look::Flat};
 constexpr StoredLabel kLabel12{
-    "Label12",      {240, 720, 4215, 375}, u"Total number of cards in multiples of 3",
-    kMediumRegular, Ink::WindowText,       kWhite,
+    "Label12",
+    {240, 720, 4215, 375},
+    QT_TRANSLATE_NOOP("Form1", "Total number of cards in multiples of 3"),
+    kMediumRegular,
+    Ink::WindowText,
+    kWhite,
     Look::Flat};
-constexpr StoredLabel kLabel13{"Label13",       {1320, 0, 5055, 375}, u"Vandrel", kLargeBold,
+constexpr StoredLabel kLabel13{"Label13",       {1320, 0, 5055, 375}, "Vandrel", kLargeBold,
                                Ink::WindowText, kLightYellow,         Look::Flat};
 
 constexpr TwipsRect kMMControl1{4920, 4800, 3540, 330};
@@ -114,13 +149,15 @@ constexpr std::chrono::milliseconds kTimer1Interval{1};  // as fast as ticks com
 
 // ---- Texts the handlers write ----
 
-const char16_t* const kExitTitle = u"Playing card";
-const char16_t* const kExitText = u"This software will exit.";
+const char* const kExitTitle = QT_TRANSLATE_NOOP("Form1", "Playing card");
+const char* const kExitText = QT_TRANSLATE_NOOP("Form1", "This software will exit.");
+
+QString translated(const char* source) { return QCoreApplication::translate("Form1", source); }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
-  auto* button = new CommandButton(QString::fromUtf16(stored.caption), parent);
+  auto* button = new CommandButton(translated(stored.caption), parent);
   button->setObjectName(QLatin1String(stored.name));
   button->setGeometry(toPixels(stored.place));
   if (stored.font != nullptr) {
@@ -131,7 +168,7 @@ QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
 
 LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent) {
   auto* label = new LabelControl(parent);
-  label->setCaption(QString::fromUtf16(stored.caption));
+  label->setCaption(translated(stored.caption));
   label->setObjectName(QLatin1String(stored.name));
   label->setGeometry(toPixels(stored.place));
   label->setFont(gothicFont(stored.font.size, stored.font.bold));
@@ -166,7 +203,7 @@ Form1::Form1(Forms& forms, Module1& shared) : forms_(forms), shared_(shared) {
 }
 
 void Form1::buildLayout() {
-  setWindowTitle(QStringLiteral("Vandrel") + QChar(0x3000) + QString::fromUtf16(kMakersNotice));
+  setWindowTitle(QStringLiteral("Vandrel") + QChar(0x3000) + makersNotice());
   setWindowIcon(QIcon(QStringLiteral(":/icons/vandrel.png")));
   setGeometry(toPixels(kClientArea));
 
@@ -386,8 +423,8 @@ void Form1::help() {
 
 void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(kExitTitle),
-                  QString::fromUtf16(kExitText), QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, translated(kExitTitle), translated(kExitText),
+                  QMessageBox::Ok, this);
   exitAnswer = box.exec();
   if (exitAnswer == QMessageBox::Ok) {
     forms_.endProgram();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QFrame>
 #include <QString>
 
@@ -14,9 +15,22 @@ class LabelControl : public QFrame {
   QString caption() const { return caption_; }
   void setCaption(const QString& caption);
 
+  // The width the caption is drawn at, in percent of the font's own: below 100
+  // where the caption had to be narrowed to fit its box.
+  int captionStretch() const { return stretch_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  QRect captionBox() const;
+  void fitCaption();
+
   QString caption_;
+  // Worked out when the caption, the font or the size changes, not per paint.
+  QFont fitted_;
+  int stretch_ = 100;
+  int captionWidth_ = 0;
 };

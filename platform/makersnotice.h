@@ -1,4 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 // Ends the caption of every window.
-inline constexpr char16_t kMakersNotice[] = u"© 2026 The Vandrel developers";
+inline QString makersNotice() {
+  return QCoreApplication::translate("Vandrel", "© 2026 The Vandrel developers");
+}

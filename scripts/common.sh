@@ -7,7 +7,7 @@ VANDREL_BUILD="$VANDREL_ROOT/build"
 # Everything the build, the program and the tests need on a fresh Debian 12.
 VANDREL_PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-ipafont-gothic
   gstreamer1.0-plugins-base gstreamer1.0-pulseaudio
   xvfb xauth

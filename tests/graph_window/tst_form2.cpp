@@ -3,9 +3,11 @@
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
+#include <optional>
 
 #include "drawingarea.h"
 #include "form1.h"
@@ -13,6 +15,7 @@
 #include "linecontrol.h"
 #include "module1.h"
 #include "program.h"
+#include "translations.h"
 
 namespace {
 
@@ -70,6 +73,8 @@ class TestForm2 : public QObject {
   void windowPlace();
   void fixedParts_data();
   void fixedParts();
+  void texts_data();
+  void texts();
   void polyline_data();
   void polyline();
   void firstPointAlone_data();
@@ -95,6 +100,13 @@ void TestForm2::windowPlace() {
   auto* close = graph->findChild<QPushButton*>(QStringLiteral("Command1"));
   QCOMPARE(close->geometry(), QRect(584, 0, 65, 25));
   QCOMPARE(close->text(), QStringLiteral("Close"));
+  {
+    const Translations translations(QLocale(QLocale::Japanese, QLocale::Japan));
+    const Form2 japanese(s.program, s.program.module1());
+    QCOMPARE(japanese.windowTitle(), QStringLiteral("グラフ © 2026 Vandrel 開発者"));
+    QCOMPARE(japanese.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+             QStringLiteral("閉じる"));
+  }
   auto* rule = graph->findChild<LineControl*>();
   QCOMPARE(rule->from(), QPoint(0, 24));
   QCOMPARE(rule->to(), QPoint(648, 24));
@@ -157,6 +169,59 @@ void TestForm2::fixedParts() {
     }
     // No tick at trial 1000, whose place is the surface's right edge.
     QVERIFY(!black(px(1095), py(111)));
+  }
+}
+
+void TestForm2::texts_data() {
+  QTest::addColumn<int>("order");  // among the texts, as they are printed
+  QTest::addColumn<QPointF>("at");
+  QTest::addColumn<QString>("english");
+  QTest::addColumn<QString>("japanese");
+  int order = 0;
+  auto text = [&order](const char* name, QPointF at, const QString& english,
+                       const QString& japanese) {
+    QTest::newRow(name) << order++ << at << english << japanese;
+  };
+  text("ratio 0.00", {60, 110}, "0.00", "0.00");
+  text("ratio 0.30", {60, 77}, "0.30", "0.30");
+  text("ratio 1.00", {60, 8}, "1.00", "1.00");
+  for (int trial = 100; trial <= 900; trial += 100) {
+    const QString number = QString::number(trial);
+    text(qPrintable(QStringLiteral("trial ") + number), {trial + 80.0, 112}, number, number);
+  }
+  text("vertical caption", {140, 10},
+       "(Vertical axis : Percentage of playing cards that are multiples of 3)",
+       "（縦軸：3の倍数のカードの割合）");
+  text("horizontal caption", {700, 100}, "(Horizontal axis : Number of experiments)",
+       "（横軸：実験の回数）");
+}
+
+void TestForm2::texts() {
+  QFETCH(int, order);
+  QFETCH(QPointF, at);
+  QFETCH(QString, english);
+  QFETCH(QString, japanese);
+  for (const bool inJapanese : {false, true}) {
+    std::optional<Translations> translations;
+    if (inJapanese) {
+      translations.emplace(QLocale(QLocale::Japanese, QLocale::Japan));
+    }
+    Session s;
+    Form2* graph = s.openGraph();
+    QVERIFY(graph != nullptr);
+    QSignalSpy printed(graph->picture1(), &DrawingArea::printed);
+    graph->activated();
+    QCOMPARE(printed.size(), 14);
+    const QString expected = inJapanese ? japanese : english;
+    QCOMPARE(printed.at(order).at(0).toString(), expected);
+    // Every text in Japanese ends inside the picture; in English the
+    // horizontal caption runs a few pixels past the edge.
+    if (inJapanese) {
+      DrawingArea* area = graph->picture1();
+      const int end =
+          area->toDevice(at).x() + QFontMetrics(area->font()).horizontalAdvance(expected);
+      QVERIFY2(end <= area->picture().width(), qPrintable(QString::number(end)));
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 
 #include "drawingarea.h"
 #include "form1.h"
@@ -15,6 +16,7 @@
 #include "linecontrol.h"
 #include "module1.h"
 #include "program.h"
+#include "translations.h"
 
 namespace {
 
@@ -57,6 +59,40 @@ const QStringList kExpectedLines{
         "from the beginning."),
 };
 
+// The same 22 lines in Japanese, with the same leading ideographic spaces.
+const QStringList kExpectedJapanese{
+    QString(),
+    QStringLiteral("\u3000【問題】"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000トランプが1組あります。"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000ジョーカー2枚を除いた52枚を使います。"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000スペード、クローバー、ダイヤ、ハートのどれにも"),
+    QStringLiteral("\u3000\u3000\u3000\u30003の倍数が4枚ずつあるので、全部で16枚（4×4=16）です。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000この52枚から1枚を引くとき、そのカードが3の倍数である"),
+    QStringLiteral("\u3000\u3000\u3000\u3000確率を考えます。"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u300052枚のうち16枚が3の倍数なので、計算で求めた確率は"
+                   "16/52です。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000しかし実際には、1枚引いてはもどすことを52回くり返しても、"),
+    QStringLiteral("\u3000\u3000\u3000\u30003の倍数のカードがちょうど16回出るとはかぎりません。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000では、計算で求めた理論上の確率16/52と、実際の結果には"),
+    QStringLiteral("\u3000\u3000\u3000\u3000どのような関係があるでしょうか。"),
+    QString(),
+    QStringLiteral("\u3000【操作方法】"),
+    QStringLiteral("\u3000\u3000\u3000\u3000\u3000手で行うときは、［シャッフル］を押してから［引く"
+                   "］を押します。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000自動で行うときは、［自動スタート］を押し、止めるときは"),
+    QStringLiteral("\u3000\u3000\u3000\u3000［自動ストップ］を押します。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000［グラフ表示］を押すと、実験の回数と、引いた3の倍数の"),
+    QStringLiteral("\u3000\u3000\u3000\u3000カードの割合との関係が"),
+    QStringLiteral("\u3000\u3000\u3000\u3000グラフで表示されます。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000［初期化］を押すと、実験を最初からやり直せます。"),
+};
+
 QPushButton* button(const QWidget* window, const char* name) {
   return window->findChild<QPushButton*>(QLatin1String(name));
 }
@@ -93,6 +129,7 @@ class TestForm4 : public QObject {
 
  private slots:
   void windowPlace();
+  void printsTheTwentyTwoLines_data();
   void printsTheTwentyTwoLines();
   void reactivationClearsAndPrintsAgain();
   void secondHelpBringsTheSameWindow();
@@ -110,13 +147,20 @@ void TestForm4::windowPlace() {
   QCOMPARE(help->windowTitle(),
            QStringLiteral(" Playing Cards\uFF3FHelp\uFF08Questions and Operation method\uFF09 "
                           "© 2026 The Vandrel developers"));
+  QCOMPARE(button(help, "Command1")->text(), QStringLiteral("Close"));
+  {
+    const Translations translations(QLocale(QLocale::Japanese, QLocale::Japan));
+    const Form4 japanese(s.program);
+    QCOMPARE(japanese.windowTitle(),
+             QStringLiteral(" トランプ＿ヘルプ（問題と操作方法） © 2026 Vandrel 開発者"));
+    QCOMPARE(button(&japanese, "Command1")->text(), QStringLiteral("閉じる"));
+  }
   QCOMPARE(help->picture1()->geometry(), QRect(8, 32, 561, 449));
   const QFontInfo font(help->picture1()->font());
   QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
   QCOMPARE(font.pixelSize(), 15);
   QVERIFY(!help->picture1()->font().bold());
   QCOMPARE(button(help, "Command1")->geometry(), QRect(512, 0, 57, 25));
-  QCOMPARE(button(help, "Command1")->text(), QStringLiteral("Close"));
   auto* rule = help->findChild<LineControl*>();
   QCOMPARE(rule->from(), QPoint(8, 24));
   QCOMPARE(rule->to(), QPoint(568, 24));
@@ -124,7 +168,21 @@ void TestForm4::windowPlace() {
   QCOMPARE(button(help, "Command1")->nextInFocusChain(), help->picture1());
 }
 
+void TestForm4::printsTheTwentyTwoLines_data() {
+  QTest::addColumn<bool>("japanese");
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("English") << false << kExpectedLines;
+  QTest::newRow("Japanese") << true << kExpectedJapanese;
+}
+
 void TestForm4::printsTheTwentyTwoLines() {
+  QFETCH(bool, japanese);
+  QFETCH(QStringList, expected);
+  std::optional<Translations> translations;
+  if (japanese) {
+    translations.emplace(QLocale(QLocale::Japanese, QLocale::Japan));
+    QVERIFY(translations->loaded());
+  }
   Session s;
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);
@@ -136,12 +194,20 @@ void TestForm4::printsTheTwentyTwoLines() {
   }
   QCOMPARE(lines.size(), 22);
   for (int i = 0; i < 22; ++i) {
-    QCOMPARE(lines.at(i), kExpectedLines.at(i));
+    QCOMPARE(lines.at(i), expected.at(i));
   }
   // The text starts on the second line; nothing wraps, so the ink ends within
   // the twenty-second line.
-  const QList<int> rows = inkRows(help->picture1()->picture());
+  const QImage picture = help->picture1()->picture();
+  const QList<int> rows = inkRows(picture);
+  QVERIFY(!rows.isEmpty());
   const int lineHeight = QFontMetrics(help->picture1()->font()).height();
+  // The English lines run past the right edge and are cut there; the Japanese
+  // ones were written to end inside the window.
+  if (japanese) {
+    const QImage rightEdge = picture.copy(picture.width() - 8, 0, 8, picture.height());
+    QVERIFY(inkRows(rightEdge).isEmpty());
+  }
   QVERIFY(rows.first() >= lineHeight);
   QVERIFY(rows.first() < 2 * lineHeight);
   QVERIFY(rows.last() < 22 * lineHeight);

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "eventwait.h"
 #include "experiment.h"
@@ -27,8 +28,11 @@
 #include "program.h"
 #include "texts.h"
 #include "timercontrol.h"
+#include "translations.h"
 
 namespace {
+
+const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
 
 // Button names in the order the state strings list them.
 constexpr std::array<const char*, 8> kButtons{"Command1", "Command2", "Command3", "Command4",
@@ -233,6 +237,13 @@ void TestForm1::windowPlace() {
   QCOMPARE(s.form->windowTitle(), QStringLiteral("Vandrel") + QChar(0x3000) +
                                       QStringLiteral("© 2026 The Vandrel developers"));
   QVERIFY(!s.form->windowIcon().isNull());
+  {
+    const Translations translations(kJapanese);
+    FakeForms forms;
+    const Form1 japanese(forms, s.program.module1());
+    QCOMPARE(japanese.windowTitle(),
+             QStringLiteral("Vandrel") + QChar(0x3000) + QStringLiteral("© 2026 Vandrel 開発者"));
+  }
   // Enlarging the window moves nothing.
   const QRect before = s.button("Command1")->geometry();
   s.form->resize(900, 600);
@@ -248,45 +259,51 @@ void TestForm1::layout_data() {
   QTest::addColumn<QString>("ink");        // palette role or colour name; empty for buttons
   QTest::addColumn<QColor>("background");  // invalid for buttons
   QTest::addColumn<QString>("border");
+  QTest::addColumn<QString>("japanese");  // the caption under a Japanese UI language
 
   const QColor white(255, 255, 255);
   const QColor yellow(255, 255, 192);
   const QColor none;
-  auto button = [&](const char* name, QRect r, const char* caption, int px, bool bold) {
-    QTest::newRow(name) << name << r << caption << px << bold << QString() << none << QString();
+  auto button = [&](const char* name, QRect r, const char* caption, int px, bool bold,
+                    const char* japanese) {
+    QTest::newRow(name) << name << r << caption << px << bold << QString() << none << QString()
+                        << QString::fromUtf8(japanese);
   };
-  button("Command1", {368, 264, 145, 33}, "Draw", 16, true);
-  button("Command2", {368, 224, 145, 33}, "Shuffle", 16, true);
-  button("Command3", {0, 0, 57, 25}, "Exit", 0, false);
-  button("Command4", {56, 208, 145, 33}, "AutoStart", 16, true);
-  button("Command5", {56, 248, 145, 33}, "AutoStop", 16, true);
-  button("Command6", {512, 0, 57, 25}, "Init", 15, false);
-  button("Command7", {56, 296, 145, 25}, "Graph display", 15, true);
-  button("Command8", {456, 0, 57, 25}, "Help", 15, false);
+  button("Command1", {368, 264, 145, 33}, "Draw", 16, true, "引く");
+  button("Command2", {368, 224, 145, 33}, "Shuffle", 16, true, "シャッフル");
+  button("Command3", {0, 0, 57, 25}, "Exit", 0, false, "終了");
+  button("Command4", {56, 208, 145, 33}, "AutoStart", 16, true, "自動スタート");
+  button("Command5", {56, 248, 145, 33}, "AutoStop", 16, true, "自動ストップ");
+  button("Command6", {512, 0, 57, 25}, "Init", 15, false, "初期化");
+  button("Command7", {56, 296, 145, 25}, "Graph display", 15, true, "グラフ表示");
+  button("Command8", {456, 0, 57, 25}, "Help", 15, false, "ヘルプ");
 
   auto label = [&](const char* name, QRect r, const QString& caption, int px, bool bold,
-                   const char* ink, const QColor& back, const char* border) {
-    QTest::newRow(name) << name << r << caption << px << bold << ink << back << border;
+                   const char* ink, const QColor& back, const char* border,
+                   const QString& japanese) {
+    QTest::newRow(name) << name << r << caption << px << bold << ink << back << border << japanese;
   };
+  const QString nearlyEqual(QChar(0x2252));
   label("Label1", {16, 128, 337, 25}, "Number of cards in multiples of 3 drawn", 16, true,
-        "ButtonText", white, "sunken");
+        "ButtonText", white, "sunken", "引いた3の倍数のカードの枚数");
   label("Label2", {16, 160, 337, 25}, "Total number of cards drawn", 16, true, "ButtonText", white,
-        "sunken");
-  label("Label3", {360, 160, 81, 25}, "0", 21, true, "red", white, "sunken");
-  label("Label4", {360, 128, 89, 25}, "0", 21, true, "red", white, "sunken");
-  label("Label5", {448, 144, 33, 25}, QString(QChar(0x2252)), 21, true, "ButtonText", white,
-        "sunken");
-  label("Label6", {488, 144, 121, 25}, "", 21, true, "red", white, "sunken");
-  label("Label7", {432, 64, 121, 25}, "0.3076923", 21, false, "WindowText", white, "flat");
-  label("Label8", {392, 64, 33, 25}, QString(QChar(0x2252)), 21, false, "WindowText", white,
-        "flat");
-  label("Label9", {304, 48, 81, 25}, "16", 21, false, "WindowText", white, "flat");
-  label("Label10", {304, 80, 81, 25}, "52", 21, false, "WindowText", white, "flat");
+        "sunken", "引いたカードの合計枚数");
+  label("Label3", {360, 160, 81, 25}, "0", 21, true, "red", white, "sunken", "0");
+  label("Label4", {360, 128, 89, 25}, "0", 21, true, "red", white, "sunken", "0");
+  label("Label5", {448, 144, 33, 25}, nearlyEqual, 21, true, "ButtonText", white, "sunken",
+        nearlyEqual);
+  label("Label6", {488, 144, 121, 25}, "", 21, true, "red", white, "sunken", "");
+  label("Label7", {432, 64, 121, 25}, "0.3076923", 21, false, "WindowText", white, "flat",
+        "0.3076923");
+  label("Label8", {392, 64, 33, 25}, nearlyEqual, 21, false, "WindowText", white, "flat",
+        nearlyEqual);
+  label("Label9", {304, 48, 81, 25}, "16", 21, false, "WindowText", white, "flat", "16");
+  label("Label10", {304, 80, 81, 25}, "52", 21, false, "WindowText", white, "flat", "52");
   label("Label11", {16, 80, 281, 25}, "Total number of playing cards", 16, false, "WindowText",
-        white, "flat");
+        white, "flat", "トランプの合計枚数");
   label("Label12", {16, 48, 281, 25}, "Total number of cards in multiples of 3", 16, false,
-        "WindowText", white, "flat");
-  label("Label13", {88, 0, 337, 25}, "Vandrel", 21, true, "WindowText", yellow, "flat");
+        "WindowText", white, "flat", "3の倍数のカードの合計枚数");
+  label("Label13", {88, 0, 337, 25}, "Vandrel", 21, true, "WindowText", yellow, "flat", "Vandrel");
 }
 
 void TestForm1::layout() {
@@ -298,9 +315,27 @@ void TestForm1::layout() {
   QFETCH(QString, ink);
   QFETCH(QColor, background);
   QFETCH(QString, border);
+  QFETCH(QString, japanese);
 
   FakeForms forms;
   auto shared = std::make_unique<Module1>();
+  {
+    const Translations translations(kJapanese);
+    QVERIFY(translations.loaded());
+    const Form1 form(forms, *shared);
+    auto* control = form.findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+      QCOMPARE(button->text(), japanese);
+    } else {
+      auto* label = qobject_cast<LabelControl*>(control);
+      QVERIFY(label != nullptr);
+      QCOMPARE(label->caption(), japanese);
+      // Japanese captions are sized for their boxes: narrowed a little at most.
+      QVERIFY2(label->captionStretch() >= 85, qPrintable(QString::number(label->captionStretch())));
+    }
+  }
+
   Form1 form(forms, *shared);
   auto* control = form.findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
@@ -624,12 +659,23 @@ void TestForm1::cueSequences() {
 
 void TestForm1::exitCueSoundsBeforeTheBox_data() {
   QTest::addColumn<bool>("escape");
-  QTest::newRow("OK") << false;
-  QTest::newRow("Escape, the same answer") << true;
+  QTest::addColumn<bool>("japanese");
+  QTest::addColumn<QString>("expectedBox");  // title|text
+  const QString english = QStringLiteral("Playing card|This software will exit.");
+  QTest::newRow("OK") << false << false << english;
+  QTest::newRow("Escape, the same answer") << true << false << english;
+  QTest::newRow("OK, in Japanese")
+      << false << true << QStringLiteral("トランプ|このソフトを終了します。");
 }
 
 void TestForm1::exitCueSoundsBeforeTheBox() {
   QFETCH(bool, escape);
+  QFETCH(bool, japanese);
+  QFETCH(QString, expectedBox);
+  std::optional<Translations> translations;
+  if (japanese) {
+    translations.emplace(kJapanese);
+  }
   FakeForms forms;
   auto shared = std::make_unique<Module1>();
   Form1 form(forms, *shared);
@@ -660,7 +706,7 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
   QCOMPARE(putsWhenShown, 5);
   QCOMPARE(soundsWhenShown, 1);
   QCOMPARE(puts.at(2).at(1).toString(), QStringLiteral("endpinpon.wav"));
-  QCOMPARE(boxText, QStringLiteral("Playing card|This software will exit."));
+  QCOMPARE(boxText, expectedBox);
   QVERIFY(forms.ended);
 }
 

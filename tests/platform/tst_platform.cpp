@@ -214,6 +214,9 @@ void TestPlatform::gothicSizes() {
 void TestPlatform::labelCaption() {
   QWidget window;
   auto* label = new LabelControl(&window);
+  // Wider than the box in the stand-in face: narrowed to fit, never cut off.
+  // Set first: the fit must follow every later change of size, font and frame.
+  label->setCaption(QStringLiteral("Total number of cards in multiples of 3"));
   label->setGeometry(10, 10, 281, 25);
   label->setFont(gothicFont(GothicSize::Medium, false));
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -221,8 +224,13 @@ void TestPlatform::labelCaption() {
   palette.setColor(QPalette::Window, Qt::white);
   palette.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(palette);
-  // Wider than the box in the stand-in face: narrowed to fit, never cut off.
-  label->setCaption(QStringLiteral("Total number of cards in multiples of 3"));
+  LabelControl captionLast(&window);
+  captionLast.setGeometry(label->geometry());
+  captionLast.setFont(label->font());
+  captionLast.setFrameStyle(label->frameStyle());
+  captionLast.setCaption(label->caption());
+  QVERIFY(label->captionStretch() < 100);
+  QCOMPARE(label->captionStretch(), captionLast.captionStretch());
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   const QImage shot = label->grab().toImage();

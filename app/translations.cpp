@@ -1,0 +1,24 @@
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QString>
+
+Translations::Translations(const QLocale& locale) {
+  // Compiled in, so a moved or packaged program always finds them.
+  if (program_.load(locale, QStringLiteral("vandrel"), QStringLiteral("_"),
+                    QStringLiteral(":/i18n"))) {
+    QCoreApplication::installTranslator(&program_);
+    // Qt's own in the language ours was found in, so that the buttons never
+    // speak another language than the windows.
+    if (qt_.load(QStringLiteral("qtbase_") + program_.language(),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(&qt_);
+    }
+  }
+}
+
+Translations::~Translations() {
+  QCoreApplication::removeTranslator(&qt_);
+  QCoreApplication::removeTranslator(&program_);
+}

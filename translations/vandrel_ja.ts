@@ -1,0 +1,189 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Draw</source>
+        <extracomment>Button: counts the card on view as one draw.</extracomment>
+        <translation>引く</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>Button: starts flipping random cards on view.</extracomment>
+        <translation>シャッフル</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>AutoStart</source>
+        <extracomment>Button: starts an automatic run of 1000 draws.</extracomment>
+        <translation>自動スタート</translation>
+    </message>
+    <message>
+        <source>AutoStop</source>
+        <extracomment>Button: stops the automatic run.</extracomment>
+        <translation>自動ストップ</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <extracomment>Button: starts the experiment afresh, counts at 0.</extracomment>
+        <translation>初期化</translation>
+    </message>
+    <message>
+        <source>Graph display</source>
+        <translation>グラフ表示</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Number of cards in multiples of 3 drawn</source>
+        <translation>引いた3の倍数のカードの枚数</translation>
+    </message>
+    <message>
+        <source>Total number of cards drawn</source>
+        <translation>引いたカードの合計枚数</translation>
+    </message>
+    <message>
+        <source>Total number of playing cards</source>
+        <translation>トランプの合計枚数</translation>
+    </message>
+    <message>
+        <source>Total number of cards in multiples of 3</source>
+        <translation>3の倍数のカードの合計枚数</translation>
+    </message>
+    <message>
+        <source>Playing card</source>
+        <translation>トランプ</translation>
+    </message>
+    <message>
+        <source>This software will exit.</source>
+        <translation>このソフトを終了します。</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
+        <translation>（縦軸：3の倍数のカードの割合）</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of experiments)</source>
+        <translation>（横軸：実験の回数）</translation>
+    </message>
+    <message>
+        <source>Graph </source>
+        <extracomment>The window&apos;s caption; the maker&apos;s notice follows the space.</extracomment>
+        <translation>グラフ </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source> Playing Cards＿Help（Questions and Operation method） </source>
+        <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
+        <translation> トランプ＿ヘルプ（問題と操作方法） </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>【Problem】</source>
+        <extracomment>A line of the help text. Sentences run on over several lines; keep each line short enough for the window, which cuts rather than wraps.</extracomment>
+        <translation>【問題】</translation>
+    </message>
+    <message>
+        <source>There is a set of playing cards.</source>
+        <translation>トランプが1組あります。</translation>
+    </message>
+    <message>
+        <source>Use 52 cards excluding 2 jokers.</source>
+        <translation>ジョーカー2枚を除いた52枚を使います。</translation>
+    </message>
+    <message>
+        <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
+        <translation>スペード、クローバー、ダイヤ、ハートのどれにも</translation>
+    </message>
+    <message>
+        <source>hearts , so there are 16 (4×4=16)．</source>
+        <translation>3の倍数が4枚ずつあるので、全部で16枚（4×4=16）です。</translation>
+    </message>
+    <message>
+        <source>Consider the probability that when one is drawn from these 52 cards , </source>
+        <translation>この52枚から1枚を引くとき、そのカードが3の倍数である</translation>
+    </message>
+    <message>
+        <source>that card is a multiple of 3.</source>
+        <translation>確率を考えます。</translation>
+    </message>
+    <message>
+        <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
+        <translation>52枚のうち16枚が3の倍数なので、計算で求めた確率は16/52です。</translation>
+    </message>
+    <message>
+        <source>However , in reality , when one card is drawn one by one and returned 52 </source>
+        <translation>しかし実際には、1枚引いてはもどすことを52回くり返しても、</translation>
+    </message>
+    <message>
+        <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
+        <translation>3の倍数のカードがちょうど16回出るとはかぎりません。</translation>
+    </message>
+    <message>
+        <source>Then , what is the relationship with theoretical probability 16/52 </source>
+        <translation>では、計算で求めた理論上の確率16/52と、実際の結果には</translation>
+    </message>
+    <message>
+        <source>obtained mathematically ?</source>
+        <translation>どのような関係があるでしょうか。</translation>
+    </message>
+    <message>
+        <source>【Operation method】</source>
+        <translation>【操作方法】</translation>
+    </message>
+    <message>
+        <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
+        <translation>手で行うときは、［シャッフル］を押してから［引く］を押します。</translation>
+    </message>
+    <message>
+        <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
+        <translation>自動で行うときは、［自動スタート］を押し、止めるときは</translation>
+    </message>
+    <message>
+        <source>button.</source>
+        <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
+        <translation>［自動ストップ］を押します。</translation>
+    </message>
+    <message>
+        <source>When you click the [Graph disply] button , the relationship between the</source>
+        <translation>［グラフ表示］を押すと、実験の回数と、引いた3の倍数の</translation>
+    </message>
+    <message>
+        <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
+        <translation>カードの割合との関係が</translation>
+    </message>
+    <message>
+        <source>displayed in a graph.</source>
+        <translation>グラフで表示されます。</translation>
+    </message>
+    <message>
+        <source>Click the [Init] button to restart the experiment from the beginning.</source>
+        <translation>［初期化］を押すと、実験を最初からやり直せます。</translation>
+    </message>
+</context>
+<context>
+    <name>Vandrel</name>
+    <message>
+        <source>© 2026 The Vandrel developers</source>
+        <translation>© 2026 Vandrel 開発者</translation>
+    </message>
+</context>
+</TS>
