@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
   int code = 0;
+  Program::configurePlatform();
   {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vandrel"));

@@ -67,6 +67,12 @@ void Program::showForm4() {
 
 void Program::endProgram() { QCoreApplication::exit(0); }
 
+void Program::configurePlatform() {
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    qputenv("QT_XCB_NO_MITSHM", "1");
+  }
+}
+
 void Program::endProcess(int code) {
   std::fflush(nullptr);
 #if defined(__SANITIZE_ADDRESS__)

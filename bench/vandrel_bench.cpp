@@ -7,17 +7,21 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+#include <QVariant>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -49,6 +53,25 @@ double cpuSeconds() {
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
          static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// CPU seconds a process has used, from /proc; 0 if it cannot be read.
+double processCpuSeconds(qint64 pid) {
+  QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+  if (pid <= 0 || !stat.open(QIODevice::ReadOnly)) {
+    return 0;
+  }
+  const QByteArray line = stat.readAll();
+  // Fields after the command name, which is in parentheses and may hold spaces.
+  const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+  constexpr int kUtime = 11;
+  constexpr int kStime = 12;
+  if (fields.size() <= kStime) {
+    return 0;
+  }
+  const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
+  return static_cast<double>(fields.at(kUtime).toLongLong() + fields.at(kStime).toLongLong()) /
+         ticks;
 }
 
 double percentile(std::vector<double> values, double p) {
@@ -100,10 +123,15 @@ class BenchApplication : public QApplication {
 
   QObject* timedReceiver = nullptr;
   QObject* paintedWindow = nullptr;
+  QObject* frameWitness = nullptr;  // a label that changes on every tick
+  int frames = 0;
   std::vector<double> tickMicros;
   std::vector<double> repaintMicros;
 
   bool notify(QObject* receiver, QEvent* event) override {
+    if (receiver == frameWitness && event->type() == QEvent::Paint) {
+      ++frames;
+    }
     const bool tick = receiver == timedReceiver && event->type() == QEvent::Timer;
     const bool repaint = receiver == paintedWindow && event->type() == QEvent::UpdateRequest;
     if (!tick && !repaint) {
@@ -151,10 +179,23 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   auto* timer = form->findChild<TimerControl*>(QStringLiteral("Timer1"));
   app.timedReceiver = timer;
   app.paintedWindow = form;
-  Figure seconds{"automatic run (" + QGuiApplication::platformName() + ")", "s", {}, 1.02};
+  app.frameWitness = form->findChild<QWidget*>(QStringLiteral("Label3"));
+  // Under a CPU quota the run is held to a looser goal, and only its length,
+  // CPU and frames are reported.
+  const QString where =
+      QGuiApplication::platformName() + qEnvironmentVariable("VANDREL_BENCH_QUOTA");
+  const bool quota = qEnvironmentVariableIsSet("VANDREL_BENCH_QUOTA");
+  const qint64 xServer = qEnvironmentVariableIntValue("VANDREL_BENCH_XSERVER");
+  Figure seconds{"automatic run (" + where + ")",
+                 "s",
+                 {},
+                 qEnvironmentVariable("VANDREL_BENCH_GOAL", QStringLiteral("1.02")).toDouble()};
   seconds.reference = 1.001;
-  Figure rate{"ticks per second (" + QGuiApplication::platformName() + ")", "1/s", {}, 0};
-  Figure cpu{"CPU during the run (" + QGuiApplication::platformName() + ")", "cores", {}, 1.0 / 3};
+  Figure rate{"ticks per second (" + where + ")", "1/s", {}, 0};
+  Figure cpu{"CPU during the run (" + where + ")", "cores", {}, 1.0 / 3};
+  Figure cpuPerRun{"CPU per run, program (" + where + ")", "s", {}, 0.05};
+  Figure xCpuPerRun{"CPU per run, X server (" + where + ")", "s", {}, 0.02};
+  Figure frames{"frames painted per run (" + where + ")", "frames", {}, 70};
   for (int i = 0; i < runs; ++i) {
     if (button(form, "Command6")->isEnabled()) {
       button(form, "Command6")->click();
@@ -171,14 +212,29 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
       }
     });
     const double cpuBefore = cpuSeconds();
+    const double xBefore = processCpuSeconds(xServer);
+    app.frames = 0;
     const auto start = Clock::now();
     button(form, "Command4")->click();
     loop.exec();
     QObject::disconnect(watch);
     const double wall = std::chrono::duration<double>(end - start).count();
+    // The last frame, painted right after the ending tick, is part of the run.
+    QCoreApplication::processEvents();
+    const double used = cpuSeconds() - cpuBefore;
     seconds.samples.push_back(wall);
     rate.samples.push_back(1001 / wall);
-    cpu.samples.push_back((cpuSeconds() - cpuBefore) / wall);
+    cpu.samples.push_back(used / wall);
+    cpuPerRun.samples.push_back(used);
+    frames.samples.push_back(app.frames);
+    if (xServer > 0) {
+      xCpuPerRun.samples.push_back(processCpuSeconds(xServer) - xBefore);
+    }
+  }
+  app.frameWitness = nullptr;
+  if (quota) {
+    QJsonArray figures{seconds.json(), cpuPerRun.json()};
+    return {{"figures", figures}};
   }
   Figure tick{"tick handler (" + QGuiApplication::platformName() + ")", "us", app.tickMicros, 30};
   Figure tick99{"tick handler p99 (" + QGuiApplication::platformName() + ")", "us", {}, 0};
@@ -194,8 +250,11 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   button(form, "Command7")->click();
   runEventsUntil([&program] { return program.form2() != nullptr; }, 5000);
   Form2* graph = program.form2();
-  QJsonArray figures{seconds.json(), rate.json(),    cpu.json(),      tick.json(),
-                     tick99.json(),  repaint.json(), repaint99.json()};
+  QJsonArray figures{seconds.json(), rate.json(),   cpu.json(),     cpuPerRun.json(), frames.json(),
+                     tick.json(),    tick99.json(), repaint.json(), repaint99.json()};
+  if (!xCpuPerRun.samples.empty()) {
+    figures.append(xCpuPerRun.json());
+  }
   for (const int trials : {1000, 32768, 100000}) {
     Module1& shared = program.module1();
     for (int n = 1; n <= trials; ++n) {
@@ -247,20 +306,114 @@ int measureStartup(BenchApplication& app) {
 
 // ---- The parent: runs the children, and the core on its own ----
 
-QJsonArray childFigures(const QString& platform, int runs) {
+// A control group that holds the processes put in it to a share of one core,
+// as a slower PC would; made by the bench and removed with it. Needs root, and
+// cgroup v1's cpu controller or v2's cpu.max.
+class CpuQuota {
+ public:
+  explicit CpuQuota(int percent) : percent_(percent) {
+    constexpr int kPeriod = 10000;  // microseconds
+    const int quota = kPeriod * percent / 100;
+    const QString name =
+        QStringLiteral("vandrel-bench-%1-%2").arg(QCoreApplication::applicationPid()).arg(percent);
+    if (QFileInfo::exists(QStringLiteral("/sys/fs/cgroup/cpu/cpu.cfs_quota_us"))) {
+      dir_ = QStringLiteral("/sys/fs/cgroup/cpu/") + name;
+      ok_ = QDir().mkdir(dir_) && write(QStringLiteral("cpu.cfs_period_us"), kPeriod) &&
+            write(QStringLiteral("cpu.cfs_quota_us"), quota);
+    } else if (QFileInfo::exists(QStringLiteral("/sys/fs/cgroup/cgroup.controllers"))) {
+      QFile control(QStringLiteral("/sys/fs/cgroup/cgroup.subtree_control"));
+      if (control.open(QIODevice::WriteOnly)) {
+        control.write("+cpu");
+      }
+      dir_ = QStringLiteral("/sys/fs/cgroup/") + name;
+      ok_ = QDir().mkdir(dir_) &&
+            write(QStringLiteral("cpu.max"), QStringLiteral("%1 %2").arg(quota).arg(kPeriod));
+    }
+    if (!ok_) {
+      std::fprintf(stderr,
+                   "No CPU quota of %d%% could be set up (root and a cgroup cpu controller "
+                   "are needed): those rows are left out.\n",
+                   percent);
+    }
+  }
+  ~CpuQuota() {
+    if (!dir_.isEmpty()) {
+      QDir().rmdir(dir_);
+    }
+  }
+  CpuQuota(const CpuQuota&) = delete;
+  CpuQuota& operator=(const CpuQuota&) = delete;
+
+  bool ok() const { return ok_; }
+  QString label() const { return QStringLiteral(", %1% of a core").arg(percent_); }
+
+  // Starts `program` inside the group from its first instruction on.
+  void start(QProcess& child, const QString& program, const QStringList& arguments) const {
+    child.start(QStringLiteral("/bin/sh"),
+                QStringList{QStringLiteral("-c"), QStringLiteral("echo $$ > \"$0\" && exec \"$@\""),
+                            dir_ + QStringLiteral("/cgroup.procs"), program} +
+                    arguments);
+  }
+
+ private:
+  bool write(const QString& file, const QVariant& value) const {
+    QFile out(dir_ + QLatin1Char('/') + file);
+    return out.open(QIODevice::WriteOnly) && out.write(value.toString().toLatin1()) > 0;
+  }
+
+  int percent_;
+  QString dir_;
+  bool ok_ = false;
+};
+
+// The X server the bench draws on, so that its CPU can be read: the Xvfb or
+// Xorg process whose command line names this display.
+qint64 xServerPid() {
+  const QString display = qEnvironmentVariable("DISPLAY").section(QLatin1Char('.'), 0, 0);
+  for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+    QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(entry));
+    if (entry.toLongLong() <= 0 || !cmdline.open(QIODevice::ReadOnly)) {
+      continue;
+    }
+    const QList<QByteArray> words = cmdline.readAll().split('\0');
+    const QByteArray program = words.value(0).split('/').last();
+    if ((program == "Xvfb" || program == "Xorg" || program == "X") &&
+        words.contains(display.toLatin1())) {
+      return entry.toLongLong();
+    }
+  }
+  return 0;
+}
+
+QJsonArray childFigures(const QString& platform, int runs, const CpuQuota* quota = nullptr,
+                        double goal = 1.02) {
   QProcess child;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+  environment.insert(QStringLiteral("VANDREL_BENCH_GOAL"), QString::number(goal));
+  if (platform == QLatin1String("xcb")) {
+    environment.insert(QStringLiteral("VANDREL_BENCH_XSERVER"), QString::number(xServerPid()));
+  }
+  if (quota != nullptr) {
+    environment.insert(QStringLiteral("VANDREL_BENCH_QUOTA"), quota->label());
+  }
   child.setProcessEnvironment(environment);
   child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  child.start(QCoreApplication::applicationFilePath(),
-              {QStringLiteral("--child-runs"), QString::number(runs)});
+  const QStringList arguments{QStringLiteral("--child-runs"), QString::number(runs)};
+  if (quota != nullptr) {
+    quota->start(child, QCoreApplication::applicationFilePath(), arguments);
+  } else {
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+  }
   child.waitForFinished(600000);
   return QJsonDocument::fromJson(child.readAllStandardOutput()).object().value("figures").toArray();
 }
 
-Figure startup(int launches) {
-  Figure figure{"start-up to first exposed (xcb)", "ms", {}, 200};
+Figure startup(int launches, const CpuQuota* quota = nullptr) {
+  Figure figure{"start-up to first exposed (xcb" + (quota != nullptr ? quota->label() : "") + ")",
+                "ms",
+                {},
+                quota != nullptr ? 400.0 : 200.0};
   for (int i = 0; i < launches; ++i) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -269,7 +422,12 @@ Figure startup(int launches) {
     const auto launched = std::chrono::duration_cast<std::chrono::nanoseconds>(
                               std::chrono::system_clock::now().time_since_epoch())
                               .count();
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child-startup")});
+    const QStringList arguments{QStringLiteral("--child-startup")};
+    if (quota != nullptr) {
+      quota->start(child, QCoreApplication::applicationFilePath(), arguments);
+    } else {
+      child.start(QCoreApplication::applicationFilePath(), arguments);
+    }
     child.waitForFinished(30000);
     const qint64 exposed = child.readAllStandardOutput().trimmed().toLongLong();
     if (exposed > 0) {
@@ -330,6 +488,7 @@ int main(int argc, char** argv) {
     return list;
   }();
   if (arguments.value(0) == QLatin1String("--child-runs")) {
+    Program::configurePlatform();
     BenchApplication app(argc, argv);
     const QJsonObject result = measureRuns(app, arguments.value(1).toInt());
     std::printf("%s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
@@ -337,6 +496,7 @@ int main(int argc, char** argv) {
     Program::endProcess(0);
   }
   if (arguments.value(0) == QLatin1String("--child-startup")) {
+    Program::configurePlatform();
     BenchApplication app(argc, argv);
     return measureStartup(app);
   }
@@ -352,6 +512,20 @@ int main(int argc, char** argv) {
       figures.append(f);
     }
     figures.append(startup(smoke ? 2 : 9).json());
+    // As on a PC five and ten times slower; the X server is not held back.
+    const CpuQuota fifth(20);
+    const CpuQuota tenth(10);
+    if (fifth.ok()) {
+      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &fifth, 1.02)) {
+        figures.append(f);
+      }
+      figures.append(startup(smoke ? 2 : 5, &fifth).json());
+    }
+    if (tenth.ok()) {
+      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &tenth, 1.10)) {
+        figures.append(f);
+      }
+    }
   }
   // Offscreen: the run figures only.
   for (const auto& f : childFigures(QStringLiteral("offscreen"), runs)) {

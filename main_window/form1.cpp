@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QIcon>
-#include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
@@ -11,6 +10,7 @@
 #include "cueplayer.h"
 #include "experiment.h"
 #include "forms.h"
+#include "framepacer.h"
 #include "gothicfont.h"
 #include "imagecontrol.h"
 #include "labelcontrol.h"
@@ -237,7 +237,7 @@ void Form1::buildLayout() {
   MMControl1->hide();
 
   for (int index = 1; index <= kCardCount; ++index) {
-    const QImage face(QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0')));
+    const QString face = QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0'));
     auto* image = new ImageControl(face, toPixels(kFudaban), this);
     image->setObjectName(QStringLiteral("fudaban%1").arg(index));
     fudaban.at(static_cast<std::size_t>(index)) = image;
@@ -256,6 +256,7 @@ void Form1::buildLayout() {
   Timer1 = new TimerControl(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kTimer1Interval);
+  pacer_ = new FramePacer(this);
 }
 
 void Form1::connectCommands() {
@@ -268,6 +269,9 @@ void Form1::connectCommands() {
   connect(Command7, &QPushButton::clicked, this, &Form1::graphDisplay);
   connect(Command8, &QPushButton::clicked, this, &Form1::help);
   connect(Timer1, &TimerControl::timeout, this, &Form1::timerTick);
+  // A screen shows some sixty of the thousand ticks a second: while Timer1
+  // runs, the window is painted once per display frame, and at once when it stops.
+  connect(Timer1, &TimerControl::runningChanged, pacer_, &FramePacer::setHeld);
 }
 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }

@@ -10,6 +10,7 @@
 #include "randomsource.h"
 
 class Forms;
+class FramePacer;
 class ImageControl;
 class LabelControl;
 class LineControl;
@@ -27,7 +28,8 @@ struct Module1;
 // area: Command4 "AutoStart", Command5 "AutoStop", Command7 "Graph display" on the
 // left, the stacked card images fudaban(1-52) in the middle, Command2 "Shuffle"
 // and Command1 "Draw" on the right. MMControl1 (hidden) plays the sound cues;
-// Timer1 ticks every millisecond while cards are shuffled or a run is going.
+// Timer1 ticks every millisecond while cards are shuffled or a run is going,
+// and the window is then painted once per display frame.
 //
 // States: Ready (after load and Init), Shuffling, Drawn, Running, Stopped,
 // Finished; the buttons offer only what each state allows. Reads and writes
@@ -100,6 +102,7 @@ class Form1 : public QWidget {
   LabelControl* Label13 = nullptr;
   LineControl* Line1 = nullptr;
   TimerControl* Timer1 = nullptr;
+  FramePacer* pacer_ = nullptr;
   MultimediaControl* MMControl1 = nullptr;
   std::array<ImageControl*, 53> fudaban{};  // indices 1-52; 0 is unused
 };

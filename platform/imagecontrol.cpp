@@ -1,16 +1,24 @@
 #include "imagecontrol.h"
 
+#include <QImage>
 #include <QPainter>
 
-ImageControl::ImageControl(const QImage& picture, const QRect& place, QWidget* parent)
-    : QWidget(parent) {
+ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent)
+    : QWidget(parent), pictureFile_(pictureFile) {
   setGeometry(place);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageControl::prepare() {
   // Stretched once, by repeating pixels rather than blending them, so the
   // picture keeps pure colours and hard edges at any screen density.
   const qreal ratio = devicePixelRatioF();
-  stretched_ = picture.scaled(place.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  stretched_.setDevicePixelRatio(ratio);
+  QImage stretched = QImage(pictureFile_)
+                         .scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+  stretched.setDevicePixelRatio(ratio);
+  stretched_ = QPixmap::fromImage(stretched);
 }
 
 void ImageControl::setShown(bool shown) {
@@ -18,6 +26,10 @@ void ImageControl::setShown(bool shown) {
     return;
   }
   shown_ = shown;
+  setAttribute(Qt::WA_OpaquePaintEvent, shown);
+  if (shown) {
+    raise();
+  }
   update();
 }
 
@@ -25,6 +37,9 @@ void ImageControl::paintEvent(QPaintEvent* /*event*/) {
   if (!shown_) {
     return;
   }
+  if (stretched_.isNull()) {
+    prepare();
+  }
   QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), stretched_);
+  painter.drawPixmap(QPoint(0, 0), stretched_);
 }

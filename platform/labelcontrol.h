@@ -17,7 +17,7 @@ class LabelControl : public QFrame {
 
   // The width the caption is drawn at, in percent of the font's own: below 100
   // where the caption had to be narrowed to fit its box.
-  int captionStretch() const { return stretch_; }
+  int captionStretch() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -26,11 +26,14 @@ class LabelControl : public QFrame {
 
  private:
   QRect captionBox() const;
-  void fitCaption();
+  void fitCaption() const;
 
   QString caption_;
-  // Worked out when the caption, the font or the size changes, not per paint.
-  QFont fitted_;
-  int stretch_ = 100;
-  int captionWidth_ = 0;
+  // Worked out once after the caption, the font or the size changes, when the
+  // caption is next painted or asked about: not on every paint, and not for
+  // captions that come and go between two frames.
+  mutable bool fitted_ = false;
+  mutable QFont fittedFont_;
+  mutable int stretch_ = 100;
+  mutable int captionWidth_ = 0;
 };

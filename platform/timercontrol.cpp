@@ -13,15 +13,22 @@ constexpr auto kMostBehind = std::chrono::milliseconds(50);
 TimerControl::TimerControl(QObject* parent) : QObject(parent) {}
 
 void TimerControl::start() {
-  stop();
+  const bool wasRunning = isActive();
+  if (wasRunning) {
+    killTimer(timerId_);
+  }
   deadline_ = Clock::now() + interval_;
   scheduleNext();
+  if (!wasRunning) {
+    emit runningChanged(true);
+  }
 }
 
 void TimerControl::stop() {
   if (timerId_ != 0) {
     killTimer(timerId_);
     timerId_ = 0;
+    emit runningChanged(false);
   }
 }
 

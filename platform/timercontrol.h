@@ -24,6 +24,8 @@ class TimerControl : public QObject {
 
  signals:
   void timeout();
+  // Enabled or disabled, by start() or stop(), not by each tick.
+  void runningChanged(bool running);
 
  protected:
   void timerEvent(QTimerEvent* event) override;

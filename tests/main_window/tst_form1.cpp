@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +38,18 @@ const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
 // Button names in the order the state strings list them.
 constexpr std::array<const char*, 8> kButtons{"Command1", "Command2", "Command3", "Command4",
                                               "Command5", "Command6", "Command7", "Command8"};
+
+// Counts the paint events of the objects it is installed on.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    paints += event->type() == QEvent::Paint ? 1 : 0;
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 // Stands in for the rest of the program where a test needs Form1 alone.
 class FakeForms : public Forms {
@@ -607,17 +620,29 @@ void TestForm1::historyBoundStopsManualDraws() {
 void TestForm1::fullRunWithTheRealTimer() {
   Session s;
   QVERIFY(QTest::qWaitForWindowExposed(s.form));
+  PaintCounter cardPaints;
+  for (int index = 1; index <= kCardCount; ++index) {
+    s.form->card(index)->installEventFilter(&cardPaints);
+  }
   QElapsedTimer clock;
   clock.start();
   QTest::mouseClick(s.button("Command4"), Qt::LeftButton);
   QVERIFY(s.timer()->isActive());
   QVERIFY(runEventsUntil([&s] { return !s.timer()->isActive(); }, 20000));
+  const qint64 elapsed = clock.elapsed();
   QCOMPARE(s.program.module1().trialCount, 1000);
   QCOMPARE(s.caption("Label3"), QStringLiteral("1000"));
   QCOMPARE(s.caption("Label6"),
            QString::fromStdString(ratioText(s.program.module1().ratioHistory[1000])));
   QCOMPARE(s.buttonStates(), QStringLiteral("DDEDDEEE"));
-  qInfo("1000 automatic draws took %lld ms", clock.elapsed());
+  qInfo("1000 automatic draws took %lld ms", elapsed);
+
+  // The card was painted at most once per display frame, and once more at the end.
+  const double frame = 1000 / s.form->screen()->refreshRate();
+  QVERIFY2(cardPaints.paints <= static_cast<double>(elapsed) / frame + 2,
+           qPrintable(QStringLiteral("%1 paints in %2 ms").arg(cardPaints.paints).arg(elapsed)));
+  // The last frame sent to the screen shows the final card and texts.
+  QTRY_COMPARE(s.form->screen()->grabWindow(s.form->winId()).toImage(), s.form->grab().toImage());
 }
 
 void TestForm1::cueSequences_data() {

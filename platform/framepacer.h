@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QObject>
+
+#include <chrono>
+
+class QWidget;
+
+// Paces a window's painting to its screen's refresh rate while held. The
+// widgets change their state at once, as ever; only the window's repaint (Qt's
+// update request) waits for the next display frame, so a window changing a
+// thousand times a second is painted and sent to the display sixty times. When
+// released, what is pending is painted at once.
+//
+// Nothing waits on the display: the frame interval comes from the screen's
+// refresh rate, and the timer that ends it is the window's own.
+class FramePacer : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FramePacer(QWidget* window);
+
+  // Held, repaints wait for the next frame; released, what waits is painted now.
+  void setHeld(bool held);
+  bool isHeld() const { return held_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+
+ private:
+  using Clock = std::chrono::steady_clock;
+
+  std::chrono::microseconds frameInterval() const;
+  void paintNow();
+
+  QWidget* window_;
+  QBasicTimer frame_;
+  Clock::time_point lastPaint_;
+  bool held_ = false;
+  bool pending_ = false;
+  bool painting_ = false;
+};
