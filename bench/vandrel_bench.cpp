@@ -175,7 +175,10 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   program.showForm1();
   Form1* form = program.form1();
   runEventsUntil([form] { return form->isVisible(); }, 5000);
-  QCoreApplication::processEvents();
+  // A student clicks AutoStart some time after the window has appeared: the
+  // window manager's framing and the first full paint are over by then, and
+  // on a slow PC they must not be charged to the first run.
+  runEventsUntil([] { return false; }, 500);
   auto* timer = form->findChild<TimerControl*>(QStringLiteral("Timer1"));
   app.timedReceiver = timer;
   app.paintedWindow = form;

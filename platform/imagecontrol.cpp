@@ -4,17 +4,18 @@
 #include <QPainter>
 
 ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent)
-    : QWidget(parent), pictureFile_(pictureFile) {
+    : QWidget(parent) {
   setGeometry(place);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  prepare(pictureFile);
 }
 
-void ImageControl::prepare() {
+void ImageControl::prepare(const QString& pictureFile) {
   // Stretched once, by repeating pixels rather than blending them, so the
   // picture keeps pure colours and hard edges at any screen density.
   const qreal ratio = devicePixelRatioF();
-  QImage stretched = QImage(pictureFile_)
+  QImage stretched = QImage(pictureFile)
                          .scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                          .convertToFormat(QImage::Format_RGB32);
   stretched.setDevicePixelRatio(ratio);
@@ -36,9 +37,6 @@ void ImageControl::setShown(bool shown) {
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
   if (!shown_) {
     return;
-  }
-  if (stretched_.isNull()) {
-    prepare();
   }
   QPainter painter(this);
   painter.drawPixmap(QPoint(0, 0), stretched_);

@@ -12,13 +12,13 @@
 // time and would dominate a 1 ms tick. A hidden image simply paints nothing
 // and lets what lies beneath show through. The image on view comes to the top
 // of its stack and paints opaquely, so that images stacked with it are not
-// asked to paint at all. The picture is read the first time it is painted:
-// a window of 52 stacked cards starts without decoding 51 of them.
+// asked to paint at all.
 class ImageControl : public QWidget {
   Q_OBJECT
 
  public:
   // `pictureFile` is any picture Qt reads, typically a compiled-in resource.
+  // It is read and stretched once, here, so that no tick waits for it.
   ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent);
 
   bool isShown() const { return shown_; }
@@ -28,9 +28,8 @@ class ImageControl : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void prepare();
+  void prepare(const QString& pictureFile);
 
-  QString pictureFile_;
   QPixmap stretched_;  // prepared once: painting only copies it out
   bool shown_ = true;
 };
