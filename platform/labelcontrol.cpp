@@ -3,6 +3,14 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
+
+namespace {
+
+constexpr int kFullStretch = 100;
+constexpr int kNarrowest = 50;
+
+}  // namespace
 
 LabelControl::LabelControl(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
 
@@ -28,20 +36,23 @@ void LabelControl::fitCaption() const {
     return;
   }
   fitted_ = true;
-  // The stand-in face runs wider than the face these boxes were sized for: a
-  // caption that would be cut off is narrowed just enough to fit instead.
-  constexpr int kFullStretch = 100;
-  constexpr int kNarrowest = 50;
   fittedFont_ = font();
   stretch_ = kFullStretch;
-  QFontMetrics metrics(fittedFont_);
+  laidOut_.setText(caption_);
+  laidOut_.prepare(QTransform(), fittedFont_);
   const int room = captionBox().width();
+  if (laidOut_.size().width() <= room) {
+    return;
+  }
+  // The stand-in face runs wider than the face these boxes were sized for: a
+  // caption that would be cut off is narrowed just enough to fit instead.
+  QFontMetrics metrics(fittedFont_);
   while (metrics.horizontalAdvance(caption_) > room && stretch_ > kNarrowest) {
     stretch_ -= 1;
     fittedFont_.setStretch(stretch_);
     metrics = QFontMetrics(fittedFont_);
   }
-  captionWidth_ = metrics.horizontalAdvance(caption_);
+  laidOut_.prepare(QTransform(), fittedFont_);
 }
 
 void LabelControl::changeEvent(QEvent* event) {
@@ -68,6 +79,6 @@ void LabelControl::paintEvent(QPaintEvent* event) {
   painter.setFont(fittedFont_);
   painter.setPen(palette().color(QPalette::WindowText));
   painter.setClipRect(contentsRect());
-  const int left = box.left() + (box.width() - captionWidth_) / 2;
-  painter.drawText(QPoint(left, box.top() + QFontMetrics(fittedFont_).ascent()), caption_);
+  const int width = qRound(laidOut_.size().width());
+  painter.drawStaticText(QPoint(box.left() + (box.width() - width) / 2, box.top()), laidOut_);
 }

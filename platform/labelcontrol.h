@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QStaticText>
 #include <QString>
 
 // A window label: one line of text centred across the top of an opaque box
@@ -35,5 +36,5 @@ class LabelControl : public QFrame {
   mutable bool fitted_ = false;
   mutable QFont fittedFont_;
   mutable int stretch_ = 100;
-  mutable int captionWidth_ = 0;
+  mutable QStaticText laidOut_;  // the caption shaped once in that font
 };
