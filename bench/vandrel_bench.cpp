@@ -412,6 +412,45 @@ QJsonArray childFigures(const QString& platform, int runs, const CpuQuota* quota
   return QJsonDocument::fromJson(child.readAllStandardOutput()).object().value("figures").toArray();
 }
 
+// The run with the accessibility bridge on, as with a screen reader running:
+// on a private accessibility bus, with or without a client listening to events.
+QJsonArray accessibleRunFigures(int runs, bool listening) {
+  const QString support = QStringLiteral(VANDREL_TEST_SUPPORT);
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  environment.insert(QStringLiteral("VANDREL_BENCH_QUOTA"),
+                     listening ? QStringLiteral(", accessibility on, reader listening")
+                               : QStringLiteral(", accessibility on"));
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  const QString run = QStringLiteral("\"$0\" --child-runs %1").arg(runs);
+  // The listener registers before the program starts, as a screen reader would.
+  const QString script =
+      listening ? QStringLiteral("/usr/bin/python3 \"$1\" & listener=$!; sleep 2; ") + run +
+                      QStringLiteral("; status=$?; kill $listener; wait $listener; exit $status")
+                : run;
+  child.start(
+      support + QStringLiteral("/with-atspi"),
+      {QStringLiteral("bash"), QStringLiteral("-c"), script,
+       QCoreApplication::applicationFilePath(), support + QStringLiteral("/atspi-listen.py")});
+  child.waitForFinished(600000);
+  // The bus's own services may speak on the same output: the figures are the JSON line.
+  QJsonArray all;
+  for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+    if (line.startsWith('{')) {
+      all = QJsonDocument::fromJson(line).object().value("figures").toArray();
+    }
+  }
+  QJsonArray run1;
+  for (const auto& f : all) {
+    if (f.toObject().value("metric").toString().startsWith(QLatin1String("automatic run"))) {
+      run1.append(f);
+    }
+  }
+  return run1;
+}
+
 Figure startup(int launches, const CpuQuota* quota = nullptr) {
   Figure figure{"start-up to first exposed (xcb" + (quota != nullptr ? quota->label() : "") + ")",
                 "ms",
@@ -526,6 +565,11 @@ int main(int argc, char** argv) {
     }
     if (tenth.ok()) {
       for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &tenth, 1.10)) {
+        figures.append(f);
+      }
+    }
+    for (const bool listening : {false, true}) {
+      for (const auto& f : accessibleRunFigures(runs, listening)) {
         figures.append(f);
       }
     }

@@ -15,6 +15,7 @@
 #include "linecontrol.h"
 #include "makersnotice.h"
 #include "module1.h"
+#include "texts.h"
 #include "twips.h"
 
 namespace {
@@ -75,6 +76,22 @@ constexpr std::array<PlacedText, 2> kAxisCaptions{{
     {QT_TRANSLATE_NOOP("Form2", "(Horizontal axis : Number of experiments)"), 700, 100},
 }};
 
+// ---- What a screen reader is told of the picture ----
+
+const char* const kGraphName = QT_TRANSLATE_NOOP("Form2", "Graph");
+const char* const kGraphShows = QT_TRANSLATE_NOOP(
+    "Form2",
+    "The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, "
+    "against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks "
+    "the ratio 0.30.");
+const char* const kNothingPlotted = QT_TRANSLATE_NOOP("Form2", "No draws are plotted yet.");
+//: %1 a number of draws, %2 a ratio such as 0.3076923.
+const char* const kPlotted =
+    QT_TRANSLATE_NOOP("Form2", "Draws plotted: %1. The latest ratio is %2.");
+//: %1 a number of draws above 1000, %2 a ratio such as 0.3076923.
+const char* const kPlottedFirst = QT_TRANSLATE_NOOP(
+    "Form2", "Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.");
+
 // The arithmetic of a data point: the ratio's single-precision entry, computed
 // on in double precision, handed on in single precision.
 QPointF dataPoint(std::int32_t trial, float ratio) {
@@ -105,6 +122,7 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   Command1 = new CommandButton(tr("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
+  Picture1->setAccessibleName(tr(kGraphName));
   QWidget::setTabOrder(Picture1, Command1);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::closeGraph);
@@ -154,4 +172,15 @@ void Form2::drawGraph() {
     area.lineTo(dataPoint(graphIndex, shared_.ratioHistory[static_cast<std::size_t>(graphIndex)]),
                 kLightBlue);
   }
+  describeGraph();
+}
+
+void Form2::describeGraph() {
+  const std::int32_t trials = shared_.trialCount;
+  const QString latest = QString::fromStdString(ratioText(
+      shared_.ratioHistory[static_cast<std::size_t>(std::min(trials, kLastVisibleTrial))]));
+  const QString plotted = trials < 1                    ? tr(kNothingPlotted)
+                          : trials <= kLastVisibleTrial ? tr(kPlotted).arg(trials).arg(latest)
+                                                        : tr(kPlottedFirst).arg(trials).arg(latest);
+  Picture1->setAccessibleDescription(tr(kGraphShows) + QLatin1Char(' ') + plotted);
 }

@@ -17,7 +17,8 @@ struct Module1;
 // 1100 x 120 units, holds the axes, ticks, labels, the dashed line at 0.30 and
 // the light-blue polyline of the ratio history. The graph is drawn each time the
 // window becomes the program's active window, over what is already there, and
-// the picture is kept in between. Reads Module1's trialCount and ratioHistory;
+// the picture is kept in between; screen readers get it in words, as the
+// drawing area's description. Reads Module1's trialCount and ratioHistory;
 // writes nothing outside itself.
 class Form2 : public QWidget {
   Q_OBJECT
@@ -36,6 +37,8 @@ class Form2 : public QWidget {
  private:
   void closeGraph();
   void drawGraph();
+  // What the picture shows, in words, for screen readers.
+  void describeGraph();
 
   Forms& forms_;
   const Module1& shared_;

@@ -41,6 +41,9 @@ Form4::Form4(Forms& forms) : forms_(forms) {
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));
   Picture1->setFont(gothicFont(GothicSize::Small, false));
+  // Screen readers go through the printed lines as text.
+  Picture1->setReadAsText(true);
+  Picture1->setAccessibleName(tr("Help text"));
   QWidget::setTabOrder(Command1, Picture1);
 
   connect(Command1, &QPushButton::clicked, this, &Form4::closeHelp);

@@ -6,9 +6,12 @@
 #include <QPushButton>
 #include <QString>
 
+#include <array>
+
 #include "commandbutton.h"
 #include "cueplayer.h"
 #include "experiment.h"
+#include "focuskeeper.h"
 #include "forms.h"
 #include "framepacer.h"
 #include "gothicfont.h"
@@ -154,6 +157,40 @@ const char* const kExitText = QT_TRANSLATE_NOOP("Form1", "This software will exi
 
 QString translated(const char* source) { return QCoreApplication::translate("Form1", source); }
 
+// ---- What a screen reader is told ----
+
+// Card n is 13 x suit block + rank: spades, clubs, hearts, diamonds, each ace to king.
+constexpr std::array<const char*, 4> kSuits{
+    QT_TRANSLATE_NOOP("Form1", "spades"), QT_TRANSLATE_NOOP("Form1", "clubs"),
+    QT_TRANSLATE_NOOP("Form1", "hearts"), QT_TRANSLATE_NOOP("Form1", "diamonds")};
+constexpr std::array<const char*, 13> kRanks{QT_TRANSLATE_NOOP("Form1", "Ace"),
+                                             "2",
+                                             "3",
+                                             "4",
+                                             "5",
+                                             "6",
+                                             "7",
+                                             "8",
+                                             "9",
+                                             "10",
+                                             QT_TRANSLATE_NOOP("Form1", "Jack"),
+                                             QT_TRANSLATE_NOOP("Form1", "Queen"),
+                                             QT_TRANSLATE_NOOP("Form1", "King")};
+//: A card's name for screen readers: %1 its rank, %2 its suit ("Queen of hearts").
+const char* const kCardName = QT_TRANSLATE_NOOP("Form1", "%1 of %2");
+//: Said after a manual draw: %1 is a card's name.
+const char* const kDrewCard = QT_TRANSLATE_NOOP("Form1", "Drew the %1.");
+const char* const kRunEnded = QT_TRANSLATE_NOOP("Form1", "The automatic run has ended.");
+//: Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).
+const char* const kTally =
+    QT_TRANSLATE_NOOP("Form1", "%1 of %2 cards are multiples of 3; ratio %3.");
+
+QString cardName(int card) {
+  const auto block = static_cast<std::size_t>((card - 1) / 13);
+  const auto rank = static_cast<std::size_t>((card - 1) % 13);
+  return translated(kCardName).arg(translated(kRanks.at(rank)), translated(kSuits.at(block)));
+}
+
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
@@ -166,8 +203,9 @@ QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
   return button;
 }
 
-LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent) {
+LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent, FramePacer* pacer) {
   auto* label = new LabelControl(parent);
+  label->setPacer(pacer);
   label->setCaption(translated(stored.caption));
   label->setObjectName(QLatin1String(stored.name));
   label->setGeometry(toPixels(stored.place));
@@ -206,6 +244,7 @@ void Form1::buildLayout() {
   setWindowTitle(QStringLiteral("Vandrel") + QChar(0x3000) + makersNotice());
   setWindowIcon(QIcon(QStringLiteral(":/icons/vandrel.png")));
   setGeometry(toPixels(kClientArea));
+  pacer_ = new FramePacer(this);
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
 
@@ -217,19 +256,19 @@ void Form1::buildLayout() {
   Command6 = makeButton(kCommand6, this);
   Command7 = makeButton(kCommand7, this);
   Command8 = makeButton(kCommand8, this);
-  Label1 = makeLabel(kLabel1, this);
-  Label2 = makeLabel(kLabel2, this);
-  Label3 = makeLabel(kLabel3, this);
-  Label4 = makeLabel(kLabel4, this);
-  Label5 = makeLabel(kLabel5, this);
-  Label6 = makeLabel(kLabel6, this);
-  Label7 = makeLabel(kLabel7, this);
-  Label8 = makeLabel(kLabel8, this);
-  Label9 = makeLabel(kLabel9, this);
-  Label10 = makeLabel(kLabel10, this);
-  Label11 = makeLabel(kLabel11, this);
-  Label12 = makeLabel(kLabel12, this);
-  Label13 = makeLabel(kLabel13, this);
+  Label1 = makeLabel(kLabel1, this, pacer_);
+  Label2 = makeLabel(kLabel2, this, pacer_);
+  Label3 = makeLabel(kLabel3, this, pacer_);
+  Label4 = makeLabel(kLabel4, this, pacer_);
+  Label5 = makeLabel(kLabel5, this, pacer_);
+  Label6 = makeLabel(kLabel6, this, pacer_);
+  Label7 = makeLabel(kLabel7, this, pacer_);
+  Label8 = makeLabel(kLabel8, this, pacer_);
+  Label9 = makeLabel(kLabel9, this, pacer_);
+  Label10 = makeLabel(kLabel10, this, pacer_);
+  Label11 = makeLabel(kLabel11, this, pacer_);
+  Label12 = makeLabel(kLabel12, this, pacer_);
+  Label13 = makeLabel(kLabel13, this, pacer_);
 
   MMControl1 = new MultimediaControl(this);
   MMControl1->setObjectName(QStringLiteral("MMControl1"));
@@ -240,6 +279,8 @@ void Form1::buildLayout() {
     const QString face = QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0'));
     auto* image = new ImageControl(face, toPixels(kFudaban), this);
     image->setObjectName(QStringLiteral("fudaban%1").arg(index));
+    image->setAccessibleName(cardName(index));
+    image->setPacer(pacer_);
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
@@ -256,7 +297,6 @@ void Form1::buildLayout() {
   Timer1 = new TimerControl(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(kTimer1Interval);
-  pacer_ = new FramePacer(this);
 }
 
 void Form1::connectCommands() {
@@ -295,6 +335,7 @@ void Form1::load() {
 }
 
 void Form1::shuffle() {
+  const FocusKeeper keeper(this);
   drawMode = kManual;
   Command1->setEnabled(true);
   Command2->setEnabled(false);
@@ -307,6 +348,7 @@ void Form1::shuffle() {
 }
 
 void Form1::draw() {
+  FocusKeeper keeper(this);
   drawMode = kManual;
   Command1->setEnabled(false);
   Command2->setEnabled(true);
@@ -334,9 +376,16 @@ void Form1::draw() {
     Label4->setCaption(text(signedBlankText(tally.hitCount)));
   }
   Label6->setCaption(text(ratioText(trial.ratio)));
+  keeper.tell(translated(kDrewCard).arg(cardName(tally.currentCard)) + QLatin1Char(' ') +
+              tallyText(trial.ratio));
+}
+
+QString Form1::tallyText(float ratio) const {
+  return translated(kTally).arg(tally.hitCount).arg(shared_.trialCount).arg(text(ratioText(ratio)));
 }
 
 void Form1::autoStart() {
+  const FocusKeeper keeper(this);
   drawMode = kAutomatic;
   Timer1->start();
   Command2->setEnabled(false);
@@ -349,6 +398,7 @@ void Form1::autoStart() {
 }
 
 void Form1::autoStop() {
+  const FocusKeeper keeper(this);
   drawMode = kManual;
   Timer1->stop();
   Command1->setEnabled(false);
@@ -362,6 +412,8 @@ void Form1::autoStop() {
 }
 
 void Form1::init() {
+  FocusKeeper keeper(this);
+  keeper.tell(QString());  // a new experiment: nothing drawn to tell of
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
   drawMode = kManual;
   tally.currentCard = 0;
@@ -391,6 +443,7 @@ void Form1::showNewCard() {
 }
 
 void Form1::timerTick() {
+  FocusKeeper keeper(this);
   showNewCard();
   if (drawMode != kAutomatic) {
     return;
@@ -412,7 +465,11 @@ void Form1::timerTick() {
     drawMode = kManual;
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  Label6->setCaption(text(ratioText(storeRatio(shared_, tally))));
+  const float ratio = storeRatio(shared_, tally);
+  Label6->setCaption(text(ratioText(ratio)));
+  if (trial.ended) {
+    keeper.tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
+  }
 }
 
 void Form1::graphDisplay() {
@@ -429,6 +486,7 @@ void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
   QMessageBox box(QMessageBox::NoIcon, translated(kExitTitle), translated(kExitText),
                   QMessageBox::Ok, this);
+  box.setAccessibleDescription(box.text());  // read out with the box as it opens
   exitAnswer = box.exec();
   if (exitAnswer == QMessageBox::Ok) {
     forms_.endProgram();

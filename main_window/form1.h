@@ -67,6 +67,8 @@ class Form1 : public QWidget {
 
   // Hides every card image, draws a card and shows its image.
   void showNewCard();
+  // "5 of 12 cards are multiples of 3; ratio 0.4166667."
+  QString tallyText(float ratio) const;
   bool historyFull() const;
 
   Forms& forms_;

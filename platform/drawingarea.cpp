@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtMath>
 
+#include "accessibletext.h"
+
 #include "twips.h"
 
 namespace {
@@ -17,6 +19,7 @@ const QColor kBackground = Qt::white;
 DrawingArea::DrawingArea(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setFocusPolicy(Qt::StrongFocus);
+  installAccessibleFactory();
 }
 
 void DrawingArea::setUserScale(double width, double height) { userScale_ = {width, height}; }
@@ -90,6 +93,9 @@ void DrawingArea::print(const QString& text) {
     update();
   }
   current_ = {0.0, current_.y() + metrics.height() / devicePixelsPerUnitY()};
+  if (readAsText_) {
+    printedLines_.append(text);
+  }
   emit printed(text);
 }
 
@@ -97,6 +103,7 @@ void DrawingArea::clear() {
   fitPicture();
   picture_.fill(kBackground);
   current_ = {};
+  printedLines_.clear();
   update();
 }
 

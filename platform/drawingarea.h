@@ -4,8 +4,8 @@
 #include <QFrame>
 #include <QImage>
 #include <QPointF>
-
-class QString;
+#include <QString>
+#include <QStringList>
 
 // A picture box: a white surface inside a sunken border that keeps what is drawn
 // on it. Drawing goes into a backing image at the screen's pixel density, and
@@ -44,6 +44,13 @@ class DrawingArea : public QFrame {
   // Erases everything; the current position returns to (0, 0).
   void clear();
 
+  // Where the area is read as text: the texts printed since the last clear,
+  // one line each, which is what a screen reader reads of it.
+  QString printedText() const { return printedLines_.join(QLatin1Char('\n')); }
+  // Read by screen readers as text (the help) rather than as a picture (the graph).
+  bool readAsText() const { return readAsText_; }
+  void setReadAsText(bool text) { readAsText_ = text; }
+
   // The picture in device pixels.
   const QImage& picture() {
     fitPicture();
@@ -70,4 +77,6 @@ class DrawingArea : public QFrame {
   QImage picture_;
   QPointF current_;
   QSizeF userScale_;  // empty: twips
+  QStringList printedLines_;
+  bool readAsText_ = false;
 };

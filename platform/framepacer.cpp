@@ -6,6 +6,8 @@
 #include <QTimerEvent>
 #include <QWidget>
 
+#include <utility>
+
 FramePacer::FramePacer(QWidget* window) : QObject(window), window_(window) {
   window_->installEventFilter(this);
 }
@@ -16,6 +18,29 @@ void FramePacer::setHeld(bool held) {
     frame_.stop();
     if (pending_) {
       paintNow();
+    }
+    announceNow();
+  }
+}
+
+void FramePacer::announce(QObject* control, const std::function<void()>& announce) {
+  if (!held_) {
+    announce();
+    return;
+  }
+  waiting_.insert(control, {QPointer<QObject>(control), announce});
+  if (!announcements_.isActive()) {
+    constexpr int kReaderPace = 100;  // milliseconds
+    announcements_.start(kReaderPace, this);
+  }
+}
+
+void FramePacer::announceNow() {
+  announcements_.stop();
+  const auto waiting = std::exchange(waiting_, {});
+  for (const auto& [control, announce] : waiting) {
+    if (control != nullptr) {
+      announce();
     }
   }
 }
@@ -54,6 +79,10 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FramePacer::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == announcements_.timerId()) {
+    announceNow();
+    return;
+  }
   if (event->timerId() != frame_.timerId()) {
     QObject::timerEvent(event);
     return;

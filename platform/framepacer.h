@@ -3,7 +3,11 @@
 #include <QBasicTimer>
 #include <QObject>
 
+#include <QHash>
+#include <QPointer>
+
 #include <chrono>
+#include <functional>
 
 class QWidget;
 
@@ -15,6 +19,10 @@ class QWidget;
 //
 // Nothing waits on the display: the frame interval comes from the screen's
 // refresh rate, and the timer that ends it is the window's own.
+//
+// What the window tells a screen reader is held back the same way, at a
+// reader's pace: a control's change events go out at most every 100 ms while
+// held, each with the control's latest state, and at once when released.
 class FramePacer : public QObject {
   Q_OBJECT
 
@@ -25,6 +33,10 @@ class FramePacer : public QObject {
   void setHeld(bool held);
   bool isHeld() const { return held_; }
 
+  // Sends `announce` now, or while held with the next batch; a control's
+  // later announcement replaces an earlier one that is still waiting.
+  void announce(QObject* control, const std::function<void()>& announce);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
@@ -34,9 +46,12 @@ class FramePacer : public QObject {
 
   std::chrono::microseconds frameInterval() const;
   void paintNow();
+  void announceNow();
 
   QWidget* window_;
   QBasicTimer frame_;
+  QBasicTimer announcements_;
+  QHash<QObject*, std::pair<QPointer<QObject>, std::function<void()>>> waiting_;
   Clock::time_point lastPaint_;
   bool held_ = false;
   bool pending_ = false;

@@ -1,7 +1,11 @@
 #include "imagecontrol.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
+
+#include "accessibletext.h"
+#include "framepacer.h"
 
 ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent)
     : QWidget(parent) {
@@ -9,6 +13,7 @@ ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidg
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   prepare(pictureFile);
+  installAccessibleFactory();
 }
 
 void ImageControl::prepare(const QString& pictureFile) {
@@ -32,6 +37,24 @@ void ImageControl::setShown(bool shown) {
     raise();
   }
   update();
+  if (pacer_ != nullptr) {
+    pacer_->announce(this, [this] { announceShown(); });
+  } else {
+    announceShown();
+  }
+}
+
+void ImageControl::setPacer(FramePacer* pacer) { pacer_ = pacer; }
+
+void ImageControl::announceShown() {
+  if (announcedShown_ == shown_) {
+    return;
+  }
+  QAccessible::State changed;
+  changed.invisible = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+  announcedShown_ = shown_;
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+
+class FramePacer;
 
 // An image control: a stored picture stretched to fill the control, shown or
 // hidden as a whole. It takes no clicks and no focus.
@@ -23,13 +26,18 @@ class ImageControl : public QWidget {
 
   bool isShown() const { return shown_; }
   void setShown(bool shown);
+  // Screen readers hear of a change of the visible state through `pacer`.
+  void setPacer(FramePacer* pacer);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void prepare(const QString& pictureFile);
+  void announceShown();
 
   QPixmap stretched_;  // prepared once: painting only copies it out
   bool shown_ = true;
+  bool announcedShown_ = true;
+  QPointer<FramePacer> pacer_;
 };

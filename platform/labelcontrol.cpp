@@ -1,9 +1,13 @@
 #include "labelcontrol.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTransform>
+
+#include "accessibletext.h"
+#include "framepacer.h"
 
 namespace {
 
@@ -12,7 +16,10 @@ constexpr int kNarrowest = 50;
 
 }  // namespace
 
-LabelControl::LabelControl(QWidget* parent) : QFrame(parent) { setAutoFillBackground(true); }
+LabelControl::LabelControl(QWidget* parent) : QFrame(parent) {
+  setAutoFillBackground(true);
+  installAccessibleFactory();
+}
 
 void LabelControl::setCaption(const QString& caption) {
   if (caption == caption_) {
@@ -21,6 +28,24 @@ void LabelControl::setCaption(const QString& caption) {
   caption_ = caption;
   fitted_ = false;
   update();
+  if (pacer_ != nullptr) {
+    pacer_->announce(this, [this] { announceCaption(); });
+  } else {
+    announceCaption();
+  }
+}
+
+void LabelControl::setPacer(FramePacer* pacer) { pacer_ = pacer; }
+
+void LabelControl::announceCaption() {
+  if (announced_ == caption_) {
+    return;
+  }
+  QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&nameChanged);
+  QAccessibleTextUpdateEvent textChanged(this, 0, announced_, caption_);
+  QAccessible::updateAccessibility(&textChanged);
+  announced_ = caption_;
 }
 
 // One pixel kept clear inside the border on either side.

@@ -2,11 +2,16 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QPointer>
 #include <QStaticText>
 #include <QString>
 
 // A window label: one line of text centred across the top of an opaque box
 // inside a border. It never wraps and never sizes itself to its text.
+class FramePacer;
+
+// Screen readers read it as static text named by its caption, and hear of each
+// change of caption, through `pacer` when the window has one.
 class LabelControl : public QFrame {
   Q_OBJECT
 
@@ -15,6 +20,7 @@ class LabelControl : public QFrame {
 
   QString caption() const { return caption_; }
   void setCaption(const QString& caption);
+  void setPacer(FramePacer* pacer);
 
   // The width the caption is drawn at, in percent of the font's own: below 100
   // where the caption had to be narrowed to fit its box.
@@ -28,8 +34,11 @@ class LabelControl : public QFrame {
  private:
   QRect captionBox() const;
   void fitCaption() const;
+  void announceCaption();
 
   QString caption_;
+  QString announced_;  // the caption screen readers were last told of
+  QPointer<FramePacer> pacer_;
   // Worked out once after the caption, the font or the size changes, when the
   // caption is next painted or asked about: not on every paint, and not for
   // captions that come and go between two frames.

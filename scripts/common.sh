@@ -14,6 +14,7 @@ VANDREL_PACKAGES=(
   pulseaudio pulseaudio-utils
   xdotool x11-utils desktop-file-utils appstream dpkg-dev
   file
+  dbus at-spi2-core python3-pyatspi
 )
 
 vandrel_as_root() {

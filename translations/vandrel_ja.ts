@@ -64,6 +64,57 @@
         <source>This software will exit.</source>
         <translation>このソフトを終了します。</translation>
     </message>
+    <message>
+        <source>spades</source>
+        <translation>スペード</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>クローバー</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>ハート</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>ダイヤ</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>エース</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>ジャック</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>クイーン</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>キング</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name for screen readers: %1 its rank, %2 its suit (&quot;Queen of hearts&quot;).</extracomment>
+        <translation>%2の%1</translation>
+    </message>
+    <message>
+        <source>Drew the %1.</source>
+        <extracomment>Said after a manual draw: %1 is a card&apos;s name.</extracomment>
+        <translation>%1を引きました。</translation>
+    </message>
+    <message>
+        <source>The automatic run has ended.</source>
+        <translation>自動の実験が終わりました。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
+        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
+        <translation>%2枚のうち%1枚が3の倍数です。割合は%3です。</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -83,6 +134,28 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>グラフ</translation>
+    </message>
+    <message>
+        <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
+        <translation>3の倍数のカードの割合（下が0.00、上が1.00）と、引いた回数（左が0、右が1000）の関係を表すグラフです。点線は割合0.30を示します。</translation>
+    </message>
+    <message>
+        <source>No draws are plotted yet.</source>
+        <translation>まだ何も描かれていません。</translation>
+    </message>
+    <message>
+        <source>Draws plotted: %1. The latest ratio is %2.</source>
+        <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
+        <translation>描いた回数は%1回です。最後の割合は%2です。</translation>
+    </message>
+    <message>
+        <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
+        <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
+        <translation>%1回のうち、最初の1000回を描いています。1000回目の割合は%2です。</translation>
     </message>
 </context>
 <context>
@@ -177,6 +250,10 @@
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
         <translation>［初期化］を押すと、実験を最初からやり直せます。</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプの文</translation>
     </message>
 </context>
 <context>

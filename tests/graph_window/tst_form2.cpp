@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include "linecontrol.h"
 #include "module1.h"
 #include "program.h"
+#include "texts.h"
 #include "translations.h"
 
 namespace {
@@ -46,6 +48,12 @@ int countColour(const QImage& image, const QColor& colour) {
   return count;
 }
 
+// What a screen reader is told the picture shows, whatever the draws.
+const QString kGraphShows = QStringLiteral(
+    "The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, "
+    "against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks "
+    "the ratio 0.30.");
+
 // The running program, with the graph window opened as "Graph display" opens it.
 struct Session {
   Program program;
@@ -63,6 +71,16 @@ struct Session {
 
   QImage picture() { return program.form2()->picture1()->picture(); }
 };
+
+QString description(const Session& s) {
+  return QAccessible::queryAccessibleInterface(s.program.form2()->picture1())
+      ->text(QAccessible::Description);
+}
+
+QString ratioAt(Session& s, int trial) {
+  return QString::fromStdString(
+      ratioText(s.program.module1().ratioHistory[static_cast<std::size_t>(trial)]));
+}
 
 }  // namespace
 
@@ -95,6 +113,12 @@ void TestForm2::windowPlace() {
   QVERIFY(s.program.form1()->isHidden());
   QCOMPARE(graph->geometry(), QRect(211, 113, 650, 378));
   QCOMPARE(graph->windowTitle(), QStringLiteral("Graph © 2026 The Vandrel developers"));
+  QCOMPARE(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Name),
+           graph->windowTitle());
+  QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(graph->picture1());
+  QCOMPARE(picture->role(), QAccessible::Graphic);
+  QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Graph"));
+  QCOMPARE(description(s), kGraphShows + QStringLiteral(" No draws are plotted yet."));
   QCOMPARE(graph->picture1()->geometry(), QRect(8, 40, 633, 321));
   QCOMPARE(graph->picture1()->contentsRect().size(), QSize(629, 317));
   auto* close = graph->findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -317,6 +341,14 @@ void TestForm2::largeCountsDrawOnlyTheVisibleFrame() {
   QVERIFY(s.openGraph() != nullptr);
   QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
   QCOMPARE(s.picture(), reference.picture());
+  // In words: only the first 1000 draws are on the picture.
+  QCOMPARE(description(reference), kGraphShows + QStringLiteral(" Draws plotted: 1000. The "
+                                                                "latest ratio is %1.")
+                                                     .arg(ratioAt(reference, 1000)));
+  QCOMPARE(description(s), kGraphShows + QStringLiteral(" Draws plotted: the first 1000 of %1. "
+                                                        "The ratio at draw 1000 is %2.")
+                                             .arg(trials)
+                                             .arg(ratioAt(s, 1000)));
 }
 
 void TestForm2::activationAmongTheProgramsWindows() {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
@@ -148,6 +149,8 @@ void TestForm4::windowPlace() {
            QStringLiteral(" Playing Cards\uFF3FHelp\uFF08Questions and Operation method\uFF09 "
                           "© 2026 The Vandrel developers"));
   QCOMPARE(button(help, "Command1")->text(), QStringLiteral("Close"));
+  QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
+           help->windowTitle());
   {
     const Translations translations(QLocale(QLocale::Japanese, QLocale::Japan));
     const Form4 japanese(s.program);
@@ -196,6 +199,12 @@ void TestForm4::printsTheTwentyTwoLines() {
   for (int i = 0; i < 22; ++i) {
     QCOMPARE(lines.at(i), expected.at(i));
   }
+  // A screen reader goes through the same lines as text.
+  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(help->picture1());
+  QCOMPARE(text->role(), QAccessible::StaticText);
+  QVERIFY(text->textInterface() != nullptr);
+  QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
+           expected.join(QLatin1Char('\n')));
   // The text starts on the second line; nothing wraps, so the ink ends within
   // the twenty-second line.
   const QImage picture = help->picture1()->picture();

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -38,6 +39,14 @@ const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
 // Button names in the order the state strings list them.
 constexpr std::array<const char*, 8> kButtons{"Command1", "Command2", "Command3", "Command4",
                                               "Command5", "Command6", "Command7", "Command8"};
+
+// A card's name in words, written out here on its own.
+QString cardNameOf(int card) {
+  const QStringList suits{"spades", "clubs", "hearts", "diamonds"};
+  const QStringList ranks{"Ace", "2", "3",  "4",    "5",     "6",   "7",
+                          "8",   "9", "10", "Jack", "Queen", "King"};
+  return ranks.at((card - 1) % 13) + QStringLiteral(" of ") + suits.at((card - 1) / 13);
+}
 
 // Counts the paint events of the objects it is installed on.
 class PaintCounter : public QObject {
@@ -144,14 +153,27 @@ struct Session {
     return states;
   }
 
+  // The cards on view, as the screen shows them and as a screen reader is
+  // told of them; a card on which the two disagree counts as -index.
   QList<int> visibleCards() const {
     QList<int> visible;
     for (int index = 1; index <= kCardCount; ++index) {
-      if (form->card(index)->isShown()) {
-        visible.append(index);
+      ImageControl* card = form->card(index);
+      const bool told = !QAccessible::queryAccessibleInterface(card)->state().invisible;
+      if (card->isShown() || told) {
+        visible.append(card->isShown() == told ? index : -index);
       }
     }
     return visible;
+  }
+
+  // What a screen reader hears of the card on view.
+  QString cardOnViewName() const {
+    const QList<int> visible = visibleCards();
+    return visible.size() == 1 && visible.first() > 0
+               ? QAccessible::queryAccessibleInterface(form->card(visible.first()))
+                     ->text(QAccessible::Name)
+               : QString();
   }
 };
 
@@ -224,6 +246,8 @@ class TestForm1 : public QObject {
   void drawBeforeTheFirstTickCountsARealCard();
   void historyBoundStopsManualDraws();
   void fullRunWithTheRealTimer();
+  void keyboardAloneKeepsTheFocus();
+  void screenReaderHearsTheCounts();
   void cueSequences_data();
   void cueSequences();
   void exitCueSoundsBeforeTheBox_data();
@@ -250,6 +274,8 @@ void TestForm1::windowPlace() {
   QCOMPARE(s.form->windowTitle(), QStringLiteral("Vandrel") + QChar(0x3000) +
                                       QStringLiteral("© 2026 The Vandrel developers"));
   QVERIFY(!s.form->windowIcon().isNull());
+  QCOMPARE(QAccessible::queryAccessibleInterface(s.form)->text(QAccessible::Name),
+           s.form->windowTitle());
   {
     const Translations translations(kJapanese);
     FakeForms forms;
@@ -362,12 +388,20 @@ void TestForm1::layout() {
     QCOMPARE(control->font().bold(), bold);
     QVERIFY(!font.italic() && !control->font().underline() && !control->font().strikeOut());
   }
+  // A screen reader hears every control by its caption.
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+  QCOMPARE(accessible->text(QAccessible::Name), caption);
   if (auto* button = qobject_cast<QPushButton*>(control)) {
+    QCOMPARE(accessible->role(), QAccessible::Button);
     QCOMPARE(button->text(), caption);
     return;
   }
   auto* label = qobject_cast<LabelControl*>(control);
   QVERIFY(label != nullptr);
+  QCOMPARE(accessible->role(), QAccessible::StaticText);
+  QVERIFY(accessible->textInterface() != nullptr);
+  QCOMPARE(accessible->textInterface()->text(0, accessible->textInterface()->characterCount()),
+           caption);
   QCOMPARE(label->caption(), caption);
   const QPalette palette = QApplication::palette();
   const QColor expectedInk = ink == QLatin1String("red") ? QColor(255, 0, 0)
@@ -540,17 +574,20 @@ void TestForm1::labelTexts() {
   QCOMPARE(s.caption("Label4"), QStringLiteral("0"));
   QCOMPARE(s.caption("Label6"), QString());
   QCOMPARE(s.visibleCards(), QList<int>{1});
+  QCOMPARE(s.cardOnViewName(), QStringLiteral("Ace of spades"));
 }
 
 void TestForm1::everyTickShowsTheCardDrawn() {
   Session s;
   QCOMPARE(s.visibleCards(), QList<int>{1});
   s.perform(QStringLiteral("Shuffle"));
+  QCOMPARE(s.cardOnViewName(), QStringLiteral("Ace of spades"));
   QSet<int> seen;
   for (int i = 0; i < 300; ++i) {
     s.tick();
     const int card = s.form->currentTally().currentCard;
     QCOMPARE(s.visibleCards(), QList<int>{card});
+    QCOMPARE(s.cardOnViewName(), cardNameOf(card));
     seen.insert(card);
   }
   QVERIFY2(seen.size() > 40, "ticks keep showing the same few cards");
@@ -645,6 +682,107 @@ void TestForm1::fullRunWithTheRealTimer() {
   QTRY_COMPARE(s.form->screen()->grabWindow(s.form->winId()).toImage(), s.form->grab().toImage());
 }
 
+void TestForm1::keyboardAloneKeepsTheFocus() {
+  Session s;
+  QVERIFY(QTest::qWaitForWindowActive(s.form));
+  QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
+  auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+  // The result of a draw is told on the button that then has the focus, and nowhere else.
+  auto told = [&s] {
+    QStringList descriptions;
+    for (const char* name : kButtons) {
+      if (!s.button(name)->accessibleDescription().isEmpty()) {
+        descriptions << QLatin1String(name) + QLatin1Char('=') +
+                            s.button(name)->accessibleDescription();
+      }
+    }
+    return descriptions;
+  };
+  QCOMPARE(told(), QStringList());
+  for (int round = 1; round <= 2; ++round) {
+    press(Qt::Key_Space);  // Shuffle
+    QCOMPARE(QApplication::focusWidget(), s.button("Command1"));
+    s.tick();
+    press(Qt::Key_Space);  // Draw
+    QCOMPARE(QApplication::focusWidget(), s.button("Command2"));
+    const int card = s.form->currentTally().currentCard;
+    QCOMPARE(told(), QStringList(QStringLiteral("Command2=Drew the %1. %2 of %3 cards are "
+                                                "multiples of 3; ratio %4.")
+                                     .arg(cardNameOf(card))
+                                     .arg(s.form->currentTally().hitCount)
+                                     .arg(round)
+                                     .arg(s.caption("Label6"))));
+  }
+  press(Qt::Key_Tab);
+  press(Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), s.button("Command4"));
+  press(Qt::Key_Space);  // AutoStart
+  QCOMPARE(QApplication::focusWidget(), s.button("Command5"));
+  s.runToEnd();
+  QCOMPARE(QApplication::focusWidget(), s.button("Command6"));
+  QCOMPARE(told(), QStringList(QStringLiteral("Command6=The automatic run has ended. %1 of 1000 "
+                                              "cards are multiples of 3; ratio %2.")
+                                   .arg(s.form->currentTally().hitCount)
+                                   .arg(s.caption("Label6"))));
+  press(Qt::Key_Space);  // Init
+  QCOMPARE(QApplication::focusWidget(), s.button("Command8"));
+  QCOMPARE(told(), QStringList());
+}
+
+namespace {
+
+struct HeardName {
+  QObject* control;
+  QString name;
+};
+std::vector<HeardName> heard;  // filled by the update handler below
+
+void hear(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::NameChanged) {
+    heard.push_back({event->object(), event->accessibleInterface()->text(QAccessible::Name)});
+  }
+}
+
+}  // namespace
+
+void TestForm1::screenReaderHearsTheCounts() {
+  Session s;
+  heard.clear();
+  // The bridge to the accessibility bus is switched on as a screen reader
+  // would; offscreen has none, so this runs again on X with an AT-SPI bus
+  // (tst_form1_accessibility).
+  if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000)) {
+    QSKIP("No accessibility bridge on this platform");
+  }
+  QAccessible::installUpdateHandler(hear);
+  auto heardOf = [&s](const char* label) {
+    QStringList names;
+    for (const HeardName& h : heard) {
+      if (h.control == s.form->findChild<LabelControl*>(QLatin1String(label))) {
+        names << h.name;
+      }
+    }
+    return names;
+  };
+  // By hand, each change is told at once.
+  s.perform(QStringLiteral("Shuffle"));
+  s.tick();
+  s.perform(QStringLiteral("Draw"));
+  QCOMPARE(heardOf("Label3"), QStringList(QStringLiteral(" 1")));
+  QCOMPARE(heardOf("Label6"), QStringList(s.caption("Label6")));
+  // A run is told at a reader's pace, and its final values as it ends.
+  heard.clear();
+  QElapsedTimer clock;
+  clock.start();
+  s.perform(QStringLiteral("AutoStart"));
+  s.runToEnd();
+  const auto most = clock.elapsed() / 100 + 2;
+  QAccessible::installUpdateHandler(nullptr);
+  QVERIFY2(heardOf("Label3").size() <= most, qPrintable(heardOf("Label3").join('|')));
+  QCOMPARE(heardOf("Label3").last(), QStringLiteral("1000"));
+  QCOMPARE(heardOf("Label6").last(), s.caption("Label6"));
+}
+
 void TestForm1::cueSequences_data() {
   QTest::addColumn<QString>("command");
   QTest::addColumn<QString>("cue");
@@ -720,6 +858,9 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
     putsWhenShown = static_cast<int>(puts.size());
     soundsWhenShown = static_cast<int>(sounded.size());
     boxText = box->windowTitle() + QLatin1Char('|') + box->text();
+    // Read out as the box opens.
+    QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description),
+             box->text());
     QCOMPARE(box->buttons().size(), 1);
     if (escape) {
       QTest::keyClick(box, Qt::Key_Escape);
