@@ -32,8 +32,11 @@ struct Module1;
 // and the window is then painted once per display frame.
 //
 // States: Ready (after load and Init), Shuffling, Drawn, Running, Stopped,
-// Finished; the buttons offer only what each state allows. Reads and writes
-// Module1's trialCount and ratioHistory; owns hitCount, currentCard, cardRank.
+// Finished; the buttons offer only what each state allows. A command that
+// disables the focused button passes the focus on to the next enabled one, and
+// the result of a draw or a run is told to screen readers on that button.
+// Reads and writes Module1's trialCount and ratioHistory; owns hitCount,
+// currentCard, cardRank.
 class Form1 : public QWidget {
   Q_OBJECT
 

@@ -14,3 +14,9 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
   }
   QPushButton::keyPressEvent(event);
 }
+
+void CommandButton::focusInEvent(QFocusEvent* event) {
+  // Styles draw the mark only once the window has seen a keyboard focus change.
+  window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  QPushButton::focusInEvent(event);
+}

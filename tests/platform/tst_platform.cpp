@@ -266,6 +266,8 @@ void TestPlatform::commandButtonKeys() {
   QCOMPARE(clicked.size(), 3);
   QVERIFY(!button->isDefault());
   QVERIFY(!button->autoDefault());
+  // The focus mark is drawn even though no Tab key moved the focus here.
+  QVERIFY(window.testAttribute(Qt::WA_KeyboardFocusChange));
 }
 
 QTEST_MAIN(TestPlatform)
