@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QTransform>
 
 #include "accessibletext.h"
 #include "framepacer.h"
@@ -61,23 +60,20 @@ void LabelControl::fitCaption() const {
     return;
   }
   fitted_ = true;
-  fittedFont_ = font();
-  stretch_ = kFullStretch;
-  laidOut_.setText(caption_);
-  laidOut_.prepare(QTransform(), fittedFont_);
-  const int room = captionBox().width();
-  if (laidOut_.size().width() <= room) {
-    return;
-  }
   // The stand-in face runs wider than the face these boxes were sized for: a
   // caption that would be cut off is narrowed just enough to fit instead.
+  fittedFont_ = font();
+  stretch_ = kFullStretch;
   QFontMetrics metrics(fittedFont_);
-  while (metrics.horizontalAdvance(caption_) > room && stretch_ > kNarrowest) {
+  const int room = captionBox().width();
+  captionWidth_ = metrics.horizontalAdvance(caption_);
+  while (captionWidth_ > room && stretch_ > kNarrowest) {
     stretch_ -= 1;
     fittedFont_.setStretch(stretch_);
     metrics = QFontMetrics(fittedFont_);
+    captionWidth_ = metrics.horizontalAdvance(caption_);
   }
-  laidOut_.prepare(QTransform(), fittedFont_);
+  captionAscent_ = metrics.ascent();
 }
 
 void LabelControl::changeEvent(QEvent* event) {
@@ -104,6 +100,6 @@ void LabelControl::paintEvent(QPaintEvent* event) {
   painter.setFont(fittedFont_);
   painter.setPen(palette().color(QPalette::WindowText));
   painter.setClipRect(contentsRect());
-  const int width = qRound(laidOut_.size().width());
-  painter.drawStaticText(QPoint(box.left() + (box.width() - width) / 2, box.top()), laidOut_);
+  painter.drawText(
+      QPoint(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_), caption_);
 }

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFrame>
 #include <QPointer>
-#include <QStaticText>
 #include <QString>
 
 // A window label: one line of text centred across the top of an opaque box
@@ -45,5 +44,6 @@ class LabelControl : public QFrame {
   mutable bool fitted_ = false;
   mutable QFont fittedFont_;
   mutable int stretch_ = 100;
-  mutable QStaticText laidOut_;  // the caption shaped once in that font
+  mutable int captionWidth_ = 0;
+  mutable int captionAscent_ = 0;
 };
