@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "accessibletext.h"
@@ -26,7 +27,8 @@ void LabelControl::setCaption(const QString& caption) {
   }
   caption_ = caption;
   fitted_ = false;
-  update();
+  // Only the inside changes: the border keeps its pixels.
+  update(contentsRect());
   if (pacer_ != nullptr) {
     pacer_->announce(this, [this] { announceCaption(); });
   } else {
@@ -90,7 +92,9 @@ void LabelControl::resizeEvent(QResizeEvent* event) {
 }
 
 void LabelControl::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);
+  if (!contentsRect().contains(event->rect())) {
+    QFrame::paintEvent(event);
+  }
   if (caption_.isEmpty()) {
     return;
   }
