@@ -23,11 +23,16 @@ void FramePacer::setHeld(bool held) {
   }
 }
 
-void FramePacer::announce(QObject* control, const std::function<void()>& announce) {
-  if (!held_) {
+void FramePacer::announce(FramePacer* pacer, QObject* control,
+                          const std::function<void()>& announce) {
+  if (pacer == nullptr || !pacer->held_) {
     announce();
-    return;
+  } else {
+    pacer->defer(control, announce);
   }
+}
+
+void FramePacer::defer(QObject* control, const std::function<void()>& announce) {
   waiting_.insert(control, {QPointer<QObject>(control), announce});
   if (!announcements_.isActive()) {
     constexpr int kReaderPace = 100;  // milliseconds

@@ -33,9 +33,10 @@ class FramePacer : public QObject {
   void setHeld(bool held);
   bool isHeld() const { return held_; }
 
-  // Sends `announce` now, or while held with the next batch; a control's
-  // later announcement replaces an earlier one that is still waiting.
-  void announce(QObject* control, const std::function<void()>& announce);
+  // Sends `announce` now, or while `pacer` is held with its next batch; a
+  // control's later announcement replaces an earlier one still waiting. A
+  // control with no pacer announces at once.
+  static void announce(FramePacer* pacer, QObject* control, const std::function<void()>& announce);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +47,7 @@ class FramePacer : public QObject {
 
   std::chrono::microseconds frameInterval() const;
   void paintNow();
+  void defer(QObject* control, const std::function<void()>& announce);
   void announceNow();
 
   QWidget* window_;

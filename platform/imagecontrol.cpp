@@ -37,11 +37,7 @@ void ImageControl::setShown(bool shown) {
     raise();
   }
   update();
-  if (pacer_ != nullptr) {
-    pacer_->announce(this, [this] { announceShown(); });
-  } else {
-    announceShown();
-  }
+  FramePacer::announce(pacer_, this, [this] { announceShown(); });
 }
 
 void ImageControl::setPacer(FramePacer* pacer) { pacer_ = pacer; }

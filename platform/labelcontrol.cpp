@@ -29,11 +29,7 @@ void LabelControl::setCaption(const QString& caption) {
   fitted_ = false;
   // Only the inside changes: the border keeps its pixels.
   update(contentsRect());
-  if (pacer_ != nullptr) {
-    pacer_->announce(this, [this] { announceCaption(); });
-  } else {
-    announceCaption();
-  }
+  FramePacer::announce(pacer_, this, [this] { announceCaption(); });
 }
 
 void LabelControl::setPacer(FramePacer* pacer) { pacer_ = pacer; }
