@@ -486,7 +486,6 @@ void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
   QMessageBox box(QMessageBox::NoIcon, translated(kExitTitle), translated(kExitText),
                   QMessageBox::Ok, this);
-  box.setAccessibleDescription(box.text());  // read out with the box as it opens
   exitAnswer = box.exec();
   if (exitAnswer == QMessageBox::Ok) {
     forms_.endProgram();
