@@ -186,8 +186,8 @@ const char* const kTally =
     QT_TRANSLATE_NOOP("Form1", "%1 of %2 cards are multiples of 3; ratio %3.");
 
 QString cardName(int card) {
-  const auto block = static_cast<std::size_t>((card - 1) / 13);
-  const auto rank = static_cast<std::size_t>((card - 1) % 13);
+  const auto block = static_cast<std::size_t>(card - 1) / kRanks.size();
+  const auto rank = static_cast<std::size_t>(card - 1) % kRanks.size();
   return translated(kCardName).arg(translated(kRanks.at(rank)), translated(kSuits.at(block)));
 }
 
