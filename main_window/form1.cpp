@@ -185,9 +185,9 @@ const char* const kRunEnded = QT_TRANSLATE_NOOP("Form1", "The automatic run has 
 const char* const kTally =
     QT_TRANSLATE_NOOP("Form1", "%1 of %2 cards are multiples of 3; ratio %3.");
 
-QString cardName(int card) {
+QString cardName(std::int16_t card) {
   const auto block = static_cast<std::size_t>(card - 1) / kRanks.size();
-  const auto rank = static_cast<std::size_t>(card - 1) % kRanks.size();
+  const auto rank = static_cast<std::size_t>(rankOf(card) - 1);
   return translated(kCardName).arg(translated(kRanks.at(rank)), translated(kSuits.at(block)));
 }
 
@@ -279,7 +279,7 @@ void Form1::buildLayout() {
     const QString face = QStringLiteral(":/cards/card%1.bmp").arg(index, 2, 10, QChar('0'));
     auto* image = new ImageControl(face, toPixels(kFudaban), this);
     image->setObjectName(QStringLiteral("fudaban%1").arg(index));
-    image->setAccessibleName(cardName(index));
+    image->setAccessibleName(cardName(static_cast<std::int16_t>(index)));
     image->setPacer(pacer_);
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }

@@ -7,7 +7,6 @@
 #include <QtMath>
 
 #include "accessibletext.h"
-
 #include "twips.h"
 
 namespace {

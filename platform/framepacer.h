@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QBasicTimer>
-#include <QObject>
-
 #include <QHash>
+#include <QObject>
 #include <QPointer>
 
 #include <chrono>
@@ -31,7 +30,6 @@ class FramePacer : public QObject {
 
   // Held, repaints wait for the next frame; released, what waits is painted now.
   void setHeld(bool held);
-  bool isHeld() const { return held_; }
 
   // Sends `announce` now, or while `pacer` is held with its next batch; a
   // control's later announcement replaces an earlier one still waiting. A

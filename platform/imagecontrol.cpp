@@ -12,11 +12,7 @@ ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidg
   setGeometry(place);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  prepare(pictureFile);
   installAccessibleFactory();
-}
-
-void ImageControl::prepare(const QString& pictureFile) {
   // Stretched once, by repeating pixels rather than blending them, so the
   // picture keeps pure colours and hard edges at any screen density.
   const qreal ratio = devicePixelRatioF();

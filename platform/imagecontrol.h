@@ -33,7 +33,6 @@ class ImageControl : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void prepare(const QString& pictureFile);
   void announceShown();
 
   QPixmap stretched_;  // prepared once: painting only copies it out

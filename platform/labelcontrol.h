@@ -5,12 +5,12 @@
 #include <QPointer>
 #include <QString>
 
-// A window label: one line of text centred across the top of an opaque box
-// inside a border. It never wraps and never sizes itself to its text.
 class FramePacer;
 
-// Screen readers read it as static text named by its caption, and hear of each
-// change of caption, through `pacer` when the window has one.
+// A window label: one line of text centred across the top of an opaque box
+// inside a border. It never wraps and never sizes itself to its text. Screen
+// readers read it as static text named by its caption, and hear of each change
+// of caption, through `pacer` when the window has one.
 class LabelControl : public QFrame {
   Q_OBJECT
 
