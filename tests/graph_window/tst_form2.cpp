@@ -8,11 +8,11 @@
 #include <QTest>
 
 #include <cmath>
-#include <optional>
 
 #include "drawingarea.h"
 #include "form1.h"
 #include "form2.h"
+#include "languages.h"
 #include "linecontrol.h"
 #include "module1.h"
 #include "program.h"
@@ -125,7 +125,7 @@ void TestForm2::windowPlace() {
   QCOMPARE(close->geometry(), QRect(584, 0, 65, 25));
   QCOMPARE(close->text(), QStringLiteral("Close"));
   {
-    const Translations translations(QLocale(QLocale::Japanese, QLocale::Japan));
+    const Translations translations(kJapanese);
     const Form2 japanese(s.program, s.program.module1());
     QCOMPARE(japanese.windowTitle(), QStringLiteral("グラフ © 2026 Vandrel 開発者"));
     QCOMPARE(japanese.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
@@ -226,10 +226,7 @@ void TestForm2::texts() {
   QFETCH(QString, english);
   QFETCH(QString, japanese);
   for (const bool inJapanese : {false, true}) {
-    std::optional<Translations> translations;
-    if (inJapanese) {
-      translations.emplace(QLocale(QLocale::Japanese, QLocale::Japan));
-    }
+    const Translations translations(inJapanese ? kJapanese : kEnglish);
     Session s;
     Form2* graph = s.openGraph();
     QVERIFY(graph != nullptr);

@@ -7,13 +7,13 @@
 #include <QTest>
 
 #include <algorithm>
-#include <optional>
 
 #include "drawingarea.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
 #include "labelcontrol.h"
+#include "languages.h"
 #include "linecontrol.h"
 #include "module1.h"
 #include "program.h"
@@ -152,7 +152,7 @@ void TestForm4::windowPlace() {
   QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
            help->windowTitle());
   {
-    const Translations translations(QLocale(QLocale::Japanese, QLocale::Japan));
+    const Translations translations(kJapanese);
     const Form4 japanese(s.program);
     QCOMPARE(japanese.windowTitle(),
              QStringLiteral(" トランプ＿ヘルプ（問題と操作方法） © 2026 Vandrel 開発者"));
@@ -181,11 +181,8 @@ void TestForm4::printsTheTwentyTwoLines_data() {
 void TestForm4::printsTheTwentyTwoLines() {
   QFETCH(bool, japanese);
   QFETCH(QStringList, expected);
-  std::optional<Translations> translations;
-  if (japanese) {
-    translations.emplace(QLocale(QLocale::Japanese, QLocale::Japan));
-    QVERIFY(translations->loaded());
-  }
+  const Translations translations(japanese ? kJapanese : kEnglish);
+  QVERIFY(translations.loaded() == japanese);
   Session s;
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);

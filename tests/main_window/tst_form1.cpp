@@ -14,7 +14,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 
 #include "eventwait.h"
 #include "experiment.h"
@@ -23,6 +22,7 @@
 #include "forms.h"
 #include "imagecontrol.h"
 #include "labelcontrol.h"
+#include "languages.h"
 #include "linecontrol.h"
 #include "module1.h"
 #include "multimediacontrol.h"
@@ -33,8 +33,6 @@
 #include "translations.h"
 
 namespace {
-
-const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
 
 // Button names in the order the state strings list them.
 constexpr std::array<const char*, 8> kButtons{"Command1", "Command2", "Command3", "Command4",
@@ -835,10 +833,7 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
   QFETCH(bool, escape);
   QFETCH(bool, japanese);
   QFETCH(QString, expectedBox);
-  std::optional<Translations> translations;
-  if (japanese) {
-    translations.emplace(kJapanese);
-  }
+  const Translations translations(japanese ? kJapanese : kEnglish);
   FakeForms forms;
   auto shared = std::make_unique<Module1>();
   Form1 form(forms, *shared);
