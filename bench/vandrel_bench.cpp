@@ -183,11 +183,11 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   app.timedReceiver = timer;
   app.paintedWindow = form;
   app.frameWitness = form->findChild<QWidget*>(QStringLiteral("Label3"));
-  // Under a CPU quota the run is held to a looser goal, and only its length,
-  // CPU and frames are reported.
+  // In a variant (a CPU quota, a screen reader attached) the run may be held to
+  // another goal, and only its length and CPU are reported.
   const QString where =
-      QGuiApplication::platformName() + qEnvironmentVariable("VANDREL_BENCH_QUOTA");
-  const bool quota = qEnvironmentVariableIsSet("VANDREL_BENCH_QUOTA");
+      QGuiApplication::platformName() + qEnvironmentVariable("VANDREL_BENCH_VARIANT");
+  const bool variant = qEnvironmentVariableIsSet("VANDREL_BENCH_VARIANT");
   const qint64 xServer = qEnvironmentVariableIntValue("VANDREL_BENCH_XSERVER");
   Figure seconds{"automatic run (" + where + ")",
                  "s",
@@ -235,7 +235,7 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
     }
   }
   app.frameWitness = nullptr;
-  if (quota) {
+  if (variant) {
     QJsonArray figures{seconds.json(), cpuPerRun.json()};
     return {{"figures", figures}};
   }
@@ -309,6 +309,23 @@ int measureStartup(BenchApplication& app) {
 
 // ---- The parent: runs the children, and the core on its own ----
 
+// How a child is started: as itself, or wrapped in a command that runs it, with
+// its arguments, in other conditions (a CPU quota, an accessibility bus). The
+// label is added to the names of the rows it measures.
+struct Launch {
+  QString label;
+  QStringList wrapper;
+};
+
+void startChild(QProcess& child, const Launch* launch, const QStringList& arguments) {
+  const QString program = QCoreApplication::applicationFilePath();
+  if (launch == nullptr) {
+    child.start(program, arguments);
+  } else {
+    child.start(launch->wrapper.first(), launch->wrapper.mid(1) + QStringList{program} + arguments);
+  }
+}
+
 // A control group that holds the processes put in it to a share of one core,
 // as a slower PC would; made by the bench and removed with it. Needs root, and
 // cgroup v1's cpu controller or v2's cpu.max.
@@ -348,14 +365,13 @@ class CpuQuota {
   CpuQuota& operator=(const CpuQuota&) = delete;
 
   bool ok() const { return ok_; }
-  QString label() const { return QStringLiteral(", %1% of a core").arg(percent_); }
 
-  // Starts `program` inside the group from its first instruction on.
-  void start(QProcess& child, const QString& program, const QStringList& arguments) const {
-    child.start(QStringLiteral("/bin/sh"),
-                QStringList{QStringLiteral("-c"), QStringLiteral("echo $$ > \"$0\" && exec \"$@\""),
-                            dir_ + QStringLiteral("/cgroup.procs"), program} +
-                    arguments);
+  // Children started this way are in the group from their first instruction on.
+  Launch launch() const {
+    return {QStringLiteral(", %1% of a core").arg(percent_),
+            {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+             QStringLiteral("echo $$ > \"$0\" && exec \"$@\""),
+             dir_ + QStringLiteral("/cgroup.procs")}};
   }
 
  private:
@@ -388,7 +404,7 @@ qint64 xServerPid() {
   return 0;
 }
 
-QJsonArray childFigures(const QString& platform, int runs, const CpuQuota* quota = nullptr,
+QJsonArray childFigures(const QString& platform, int runs, const Launch* launch = nullptr,
                         double goal = 1.02) {
   QProcess child;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -397,65 +413,43 @@ QJsonArray childFigures(const QString& platform, int runs, const CpuQuota* quota
   if (platform == QLatin1String("xcb")) {
     environment.insert(QStringLiteral("VANDREL_BENCH_XSERVER"), QString::number(xServerPid()));
   }
-  if (quota != nullptr) {
-    environment.insert(QStringLiteral("VANDREL_BENCH_QUOTA"), quota->label());
+  if (launch != nullptr) {
+    environment.insert(QStringLiteral("VANDREL_BENCH_VARIANT"), launch->label);
   }
   child.setProcessEnvironment(environment);
   child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  const QStringList arguments{QStringLiteral("--child-runs"), QString::number(runs)};
-  if (quota != nullptr) {
-    quota->start(child, QCoreApplication::applicationFilePath(), arguments);
-  } else {
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-  }
+  startChild(child, launch, {QStringLiteral("--child-runs"), QString::number(runs)});
   child.waitForFinished(600000);
-  return QJsonDocument::fromJson(child.readAllStandardOutput()).object().value("figures").toArray();
+  // A wrapper's own services may speak on the same output: the figures are the JSON line.
+  QJsonArray figures;
+  for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+    if (line.startsWith('{')) {
+      figures = QJsonDocument::fromJson(line).object().value("figures").toArray();
+    }
+  }
+  return figures;
 }
 
 // The run with the accessibility bridge on, as with a screen reader running:
-// on a private accessibility bus, with or without a client listening to events.
-QJsonArray accessibleRunFigures(int runs, bool listening) {
+// on a private accessibility bus, with or without a client listening to
+// events, which registers before the program starts, as a screen reader would.
+Launch accessibilityOn(bool listening) {
   const QString support = QStringLiteral(VANDREL_TEST_SUPPORT);
-  QProcess child;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  environment.insert(QStringLiteral("VANDREL_BENCH_QUOTA"),
-                     listening ? QStringLiteral(", accessibility on, reader listening")
-                               : QStringLiteral(", accessibility on"));
-  child.setProcessEnvironment(environment);
-  child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  const QString run = QStringLiteral("\"$0\" --child-runs %1").arg(runs);
-  // The listener registers before the program starts, as a screen reader would.
-  const QString script =
-      listening ? QStringLiteral("/usr/bin/python3 \"$1\" & listener=$!; sleep 2; ") + run +
-                      QStringLiteral("; status=$?; kill $listener; wait $listener; exit $status")
-                : run;
-  child.start(
-      support + QStringLiteral("/with-atspi"),
-      {QStringLiteral("bash"), QStringLiteral("-c"), script,
-       QCoreApplication::applicationFilePath(), support + QStringLiteral("/atspi-listen.py")});
-  child.waitForFinished(600000);
-  // The bus's own services may speak on the same output: the figures are the JSON line.
-  QJsonArray all;
-  for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-    if (line.startsWith('{')) {
-      all = QJsonDocument::fromJson(line).object().value("figures").toArray();
-    }
-  }
-  QJsonArray run1;
-  for (const auto& f : all) {
-    if (f.toObject().value("metric").toString().startsWith(QLatin1String("automatic run"))) {
-      run1.append(f);
-    }
-  }
-  return run1;
+  const QString run = listening ? QStringLiteral(
+                                      "/usr/bin/python3 \"$0\" & listener=$!; sleep 2; \"$@\"; "
+                                      "status=$?; kill $listener; wait $listener; exit $status")
+                                : QStringLiteral("exec \"$@\"");
+  return {listening ? QStringLiteral(", accessibility on, reader listening")
+                    : QStringLiteral(", accessibility on"),
+          {support + QStringLiteral("/with-atspi"), QStringLiteral("bash"), QStringLiteral("-c"),
+           run, support + QStringLiteral("/atspi-listen.py")}};
 }
 
-Figure startup(int launches, const CpuQuota* quota = nullptr) {
-  Figure figure{"start-up to first exposed (xcb" + (quota != nullptr ? quota->label() : "") + ")",
+Figure startup(int launches, const Launch* launch = nullptr) {
+  Figure figure{"start-up to first exposed (xcb" + (launch != nullptr ? launch->label : "") + ")",
                 "ms",
                 {},
-                quota != nullptr ? 400.0 : 200.0};
+                launch != nullptr ? 400.0 : 200.0};
   for (int i = 0; i < launches; ++i) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -464,12 +458,7 @@ Figure startup(int launches, const CpuQuota* quota = nullptr) {
     const auto launched = std::chrono::duration_cast<std::chrono::nanoseconds>(
                               std::chrono::system_clock::now().time_since_epoch())
                               .count();
-    const QStringList arguments{QStringLiteral("--child-startup")};
-    if (quota != nullptr) {
-      quota->start(child, QCoreApplication::applicationFilePath(), arguments);
-    } else {
-      child.start(QCoreApplication::applicationFilePath(), arguments);
-    }
+    startChild(child, launch, {QStringLiteral("--child-startup")});
     child.waitForFinished(30000);
     const qint64 exposed = child.readAllStandardOutput().trimmed().toLongLong();
     if (exposed > 0) {
@@ -558,19 +547,25 @@ int main(int argc, char** argv) {
     const CpuQuota fifth(20);
     const CpuQuota tenth(10);
     if (fifth.ok()) {
-      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &fifth, 1.02)) {
+      const Launch slow = fifth.launch();
+      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &slow, 1.02)) {
         figures.append(f);
       }
-      figures.append(startup(smoke ? 2 : 5, &fifth).json());
+      figures.append(startup(smoke ? 2 : 5, &slow).json());
     }
     if (tenth.ok()) {
-      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &tenth, 1.10)) {
+      const Launch slower = tenth.launch();
+      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &slower, 1.10)) {
         figures.append(f);
       }
     }
+    // With a reader, the run's pace is what counts.
     for (const bool listening : {false, true}) {
-      for (const auto& f : accessibleRunFigures(runs, listening)) {
-        figures.append(f);
+      const Launch reader = accessibilityOn(listening);
+      for (const auto& f : childFigures(QStringLiteral("xcb"), runs, &reader)) {
+        if (f.toObject().value("metric").toString().startsWith(QLatin1String("automatic run"))) {
+          figures.append(f);
+        }
       }
     }
   }
