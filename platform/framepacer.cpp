@@ -1,5 +1,6 @@
 #include "framepacer.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScreen>
@@ -25,6 +26,10 @@ void FramePacer::setHeld(bool held) {
 
 void FramePacer::announce(FramePacer* pacer, QObject* control,
                           const std::function<void()>& announce) {
+  // With no screen reader there is no one to tell, and nothing to do per tick.
+  if (!QAccessible::isActive()) {
+    return;
+  }
   if (pacer == nullptr || !pacer->held_) {
     announce();
   } else {

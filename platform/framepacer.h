@@ -33,7 +33,8 @@ class FramePacer : public QObject {
 
   // Sends `announce` now, or while `pacer` is held with its next batch; a
   // control's later announcement replaces an earlier one still waiting. A
-  // control with no pacer announces at once.
+  // control with no pacer announces at once; with no screen reader active,
+  // nothing is sent.
   static void announce(FramePacer* pacer, QObject* control, const std::function<void()>& announce);
 
  protected:
