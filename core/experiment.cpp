@@ -23,12 +23,6 @@ std::int16_t rankOf(std::int16_t card) {
 
 bool isHit(std::int16_t rank) { return rank % 3 == 0; }
 
-void reset(Module1& shared, DrawTally& tally) {
-  shared.trialCount = 0;
-  tally.hitCount = 0;
-  tally.currentCard = 0;
-}
-
 ManualTrial countManualTrial(Module1& shared, DrawTally& tally) {
   ManualTrial result;
   if (shared.trialCount >= kHistoryLast) {

@@ -25,8 +25,6 @@ std::int16_t drawCard(RandomSource& source, const std::function<float()>& timeOf
 std::int16_t rankOf(std::int16_t card);
 bool isHit(std::int16_t rank);
 
-void reset(Module1& shared, DrawTally& tally);
-
 struct ManualTrial {
   bool counted = false;  // false only when the history is full
   bool hit = false;

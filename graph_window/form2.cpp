@@ -12,6 +12,7 @@
 #include "commandbutton.h"
 #include "drawingarea.h"
 #include "forms.h"
+#include "graphgeometry.h"
 #include "linecontrol.h"
 #include "makersnotice.h"
 #include "module1.h"
@@ -28,22 +29,9 @@ constexpr TwipsRect kPicture1{120, 600, 9495, 4815};
 constexpr QPoint kLine1From{0, 360};
 constexpr QPoint kLine1To{9720, 360};
 
-// ---- The graph, in the drawing area's units ----
-
-constexpr double kScaleWidth = 1100;
-constexpr double kScaleHeight = 120;
-
 // Palette entries 0 and 9 of the standard 16 colours.
 const QColor kBlack(0, 0, 0);
 const QColor kLightBlue(0, 0, 255);
-
-// Trial n is drawn at x = 100 + n; a ratio r at y = 110 - 100 r.
-constexpr int kTrialZeroX = 100;
-constexpr double kRatioZeroY = 110;
-constexpr double kRatioSpan = 100;
-
-// Trials past this one lie right of the drawing area and are never seen.
-constexpr std::int32_t kLastVisibleTrial = 1000;
 
 struct PlacedText {
   const char* text;
@@ -95,9 +83,8 @@ const char* const kPlottedFirst = QT_TRANSLATE_NOOP(
 // The arithmetic of a data point: the ratio's single-precision entry, computed
 // on in double precision, handed on in single precision.
 QPointF dataPoint(std::int32_t trial, float ratio) {
-  const auto x = static_cast<float>(kTrialZeroX + trial);
-  const auto y = static_cast<float>(kRatioZeroY - kRatioSpan * static_cast<double>(ratio));
-  return {x, y};
+  return {static_cast<float>(graph::xFor(trial)),
+          static_cast<float>(graph::yFor(static_cast<double>(ratio)))};
 }
 
 // Numbers pass through unchanged: no translation names them.
@@ -118,7 +105,7 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   Picture1 = new DrawingArea(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));
-  Picture1->setUserScale(kScaleWidth, kScaleHeight);
+  Picture1->setUserScale(graph::kScaleWidth, graph::kScaleHeight);
   Command1 = new CommandButton(tr("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
@@ -143,21 +130,24 @@ void Form2::closeEvent(QCloseEvent* event) {
 }
 
 void Form2::drawGraph() {
+  using namespace graph;
   DrawingArea& area = *Picture1;
-  area.line({100, 5}, {100, 110}, kBlack);
-  area.line({100, 110}, {1100, 110}, kBlack);
-  for (graphIndex = 10; graphIndex <= 100; graphIndex += 10) {
-    area.line({95.0, graphIndex * 1.0}, {105.0, graphIndex * 1.0}, kBlack);
+  area.line({xFor(0), kAxisTop}, {xFor(0), yFor(0)}, kBlack);
+  area.line({xFor(0), yFor(0)}, {xFor(kLastVisibleTrial), yFor(0)}, kBlack);
+  for (graphIndex = kRatioTicks.first; graphIndex <= kRatioTicks.last;
+       graphIndex += kRatioTicks.step) {
+    area.line({kRatioTickLeft, graphIndex * 1.0}, {kRatioTickRight, graphIndex * 1.0}, kBlack);
   }
-  // The dashed reference line at the ratio 0.30.
-  for (graphIndex = 100; graphIndex <= 1080; graphIndex += 20) {
-    area.line({graphIndex * 1.0, 80}, {graphIndex + 10.0, 80}, kBlack);
+  for (graphIndex = kDashes.first; graphIndex <= kDashes.last; graphIndex += kDashes.step) {
+    area.line({graphIndex * 1.0, yFor(kDashedRatio)},
+              {graphIndex + kDashLength, yFor(kDashedRatio)}, kBlack);
   }
   for (const PlacedText& label : kRatioLabels) {
     printAt(area, label);
   }
-  for (graphIndex = 100; graphIndex <= 1080; graphIndex += 100) {
-    area.line({graphIndex * 1.0, 109}, {graphIndex * 1.0, 111}, kBlack);
+  for (graphIndex = kTrialTicks.first; graphIndex <= kTrialTicks.last;
+       graphIndex += kTrialTicks.step) {
+    area.line({graphIndex * 1.0, kTrialTickTop}, {graphIndex * 1.0, kTrialTickBottom}, kBlack);
   }
   for (const PlacedText& label : kTrialLabels) {
     printAt(area, label);
@@ -178,9 +168,10 @@ void Form2::drawGraph() {
 void Form2::describeGraph() {
   const std::int32_t trials = shared_.trialCount;
   const QString latest = QString::fromStdString(ratioText(
-      shared_.ratioHistory[static_cast<std::size_t>(std::min(trials, kLastVisibleTrial))]));
-  const QString plotted = trials < 1                    ? tr(kNothingPlotted)
-                          : trials <= kLastVisibleTrial ? tr(kPlotted).arg(trials).arg(latest)
-                                                        : tr(kPlottedFirst).arg(trials).arg(latest);
+      shared_.ratioHistory[static_cast<std::size_t>(std::min(trials, graph::kLastVisibleTrial))]));
+  const QString plotted = trials < 1 ? tr(kNothingPlotted)
+                          : trials <= graph::kLastVisibleTrial
+                              ? tr(kPlotted).arg(trials).arg(latest)
+                              : tr(kPlottedFirst).arg(trials).arg(latest);
   Picture1->setAccessibleDescription(tr(kGraphShows) + QLatin1Char(' ') + plotted);
 }

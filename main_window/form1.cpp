@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <utility>
 
 #include "commandbutton.h"
 #include "cueplayer.h"
@@ -284,7 +285,8 @@ void Form1::buildLayout() {
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
-  // Tab indices 0-3, then 16-21; labels take no focus and the hidden control is skipped.
+  // Tab indices 0-2, MMControl1 at 3, then 16-18, 20 and 21. The labels hold 4-15
+  // and 19 but take no focus, and the hidden control is skipped.
   QWidget::setTabOrder(Command1, Command2);
   QWidget::setTabOrder(Command2, Command3);
   QWidget::setTabOrder(Command3, MMControl1);
@@ -312,6 +314,11 @@ void Form1::connectCommands() {
   // A screen shows some sixty of the thousand ticks a second: while Timer1
   // runs, the window is painted once per display frame, and at once when it stops.
   connect(Timer1, &TimerControl::runningChanged, pacer_, &FramePacer::setHeld);
+}
+
+void Form1::setDrawSource(std::uint64_t seed, std::function<float()> timeOfDay) {
+  random_ = RandomSource(seed);
+  timeOfDay_ = std::move(timeOfDay);
 }
 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }

@@ -50,6 +50,10 @@ class Form1 : public QWidget {
   std::int16_t currentDrawMode() const { return drawMode; }
   const DrawTally& currentTally() const { return tally; }
 
+  // For the tests: draws from a generator started at `seed` and reseeded from
+  // `timeOfDay` instead of the clock, so that a sequence of commands can be replayed.
+  void setDrawSource(std::uint64_t seed, std::function<float()> timeOfDay);
+
   // Member `index` (1-52) of the card image array.
   ImageControl* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
 

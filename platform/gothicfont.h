@@ -2,7 +2,7 @@
 
 class QFont;
 
-// The windows' Japanese proportional gothic face, at the three sizes the
+// The windows' Japanese proportional gothic face, at the four sizes the
 // windows use. The face itself is not on Linux; IPAPGothic stands in for it.
 enum class GothicSize {
   Default,  // 9 pt, 12 px: the desktop's own text, for controls with no font of their own

@@ -32,13 +32,18 @@ void TimerControl::stop() {
   }
 }
 
-void TimerControl::scheduleNext() {
-  const auto now = Clock::now();
-  if (now - deadline_ > kMostBehind) {
-    deadline_ = now;
+TimerControl::Schedule TimerControl::schedule(Clock::time_point deadline, Clock::time_point now) {
+  if (now - deadline > kMostBehind) {
+    deadline = now;
   }
-  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline_ - now);
-  timerId_ = startTimer(std::max(wait, std::chrono::milliseconds(0)), Qt::PreciseTimer);
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
+  return {deadline, std::max(wait, std::chrono::milliseconds(0))};
+}
+
+void TimerControl::scheduleNext() {
+  const Schedule next = schedule(deadline_, Clock::now());
+  deadline_ = next.deadline;
+  timerId_ = startTimer(next.wait, Qt::PreciseTimer);
 }
 
 void TimerControl::timerEvent(QTimerEvent* event) {

@@ -22,6 +22,14 @@ class TimerControl : public QObject {
   // The id of the pending system timer; 0 while stopped.
   int timerId() const { return timerId_; }
 
+  using Clock = std::chrono::steady_clock;
+  struct Schedule {
+    Clock::time_point deadline;  // when the next tick is due
+    std::chrono::milliseconds wait;
+  };
+  // How long to wait, seen at `now`, for the tick due at `deadline`.
+  static Schedule schedule(Clock::time_point deadline, Clock::time_point now);
+
  signals:
   void timeout();
   // Enabled or disabled, by start() or stop(), not by each tick.
@@ -32,8 +40,6 @@ class TimerControl : public QObject {
 
  private:
   void scheduleNext();
-
-  using Clock = std::chrono::steady_clock;
 
   std::chrono::milliseconds interval_{1};
   Clock::time_point deadline_;

@@ -109,7 +109,6 @@ class TestCore : public QObject {
  private slots:
   void rankAndHit_data();
   void rankAndHit();
-  void hitsAreTheSixteenMultiplesOfThree();
   void cardFromUniformBounds_data();
   void cardFromUniformBounds();
   void cardFromUniformNeverLeavesTheDeck();
@@ -117,13 +116,14 @@ class TestCore : public QObject {
   void manualAndAutomaticAgree();
   void automaticRunEnds_data();
   void automaticRunEnds();
-  void resetKeepsHistory();
   void historyInvariantHolds();
   void historyFullRefusesManualTrial();
   void ratioTexts_data();
   void ratioTexts();
   void numberTexts_data();
   void numberTexts();
+  void everyDrawIsReseeded_data();
+  void everyDrawIsReseeded();
   void drawsAreFair_data();
   void drawsAreFair();
   void restartingGeneratorIsCaught_data();
@@ -153,16 +153,6 @@ void TestCore::rankAndHit() {
   const std::int16_t computed = rankOf(static_cast<std::int16_t>(card));
   QCOMPARE(computed, rank);
   QCOMPARE(isHit(computed), hit);
-}
-
-void TestCore::hitsAreTheSixteenMultiplesOfThree() {
-  std::set<int> hits;
-  for (std::int16_t card = 1; card <= kCardCount; ++card) {
-    if (isHit(rankOf(card))) {
-      hits.insert(card);
-    }
-  }
-  QCOMPARE(hits, (std::set<int>{3, 6, 9, 12, 16, 19, 22, 25, 29, 32, 35, 38, 42, 45, 48, 51}));
 }
 
 void TestCore::cardFromUniformBounds_data() {
@@ -254,22 +244,6 @@ void TestCore::automaticRunEnds() {
   QCOMPARE(shared->ratioHistory[static_cast<std::size_t>(trials)], ratio);
 }
 
-void TestCore::resetKeepsHistory() {
-  auto shared = std::make_unique<Module1>();
-  DrawTally tally;
-  tally.currentCard = 3;
-  countManualTrial(*shared, tally);
-  QCOMPARE(shared->ratioHistory[1], 1.0F);
-  reset(*shared, tally);
-  QCOMPARE(shared->trialCount, 0);
-  QCOMPARE(tally.hitCount, 0);
-  QCOMPARE(tally.currentCard, std::int16_t{0});
-  QCOMPARE(shared->ratioHistory[1], 1.0F);
-  tally.currentCard = 1;
-  countManualTrial(*shared, tally);
-  QCOMPARE(shared->ratioHistory[1], 0.0F);
-}
-
 void TestCore::historyInvariantHolds() {
   auto shared = std::make_unique<Module1>();
   DrawTally tally;
@@ -348,6 +322,35 @@ void TestCore::numberTexts() {
   QCOMPARE(QString::fromStdString(plainText(number)), plain);
   QCOMPARE(QString::fromStdString(signedBlankText(number)), signedBlank);
   QCOMPARE(QString::fromStdString(theoreticalProbabilityText()), QString("0.3076923"));
+}
+
+void TestCore::everyDrawIsReseeded_data() {
+  QTest::addColumn<quint64>("otherSeed");
+  QTest::addColumn<float>("otherStep");  // seconds between the second sequence's times
+  QTest::addColumn<bool>("same");        // the two give the same cards
+  QTest::newRow("same seed, same times") << quint64{5} << 0.004F << true;
+  QTest::newRow("same seed, other times") << quint64{5} << 0.008F << false;
+  QTest::newRow("other seed, same times") << quint64{6} << 0.004F << false;
+}
+
+// Each draw reads the clock once, and what it reads decides the card.
+void TestCore::everyDrawIsReseeded() {
+  QFETCH(quint64, otherSeed);
+  QFETCH(float, otherStep);
+  QFETCH(bool, same);
+  constexpr int kDraws = 200;
+  auto draw = [](std::uint64_t seed, float step, int& reads) {
+    RandomSource source(seed);
+    return drawMany(
+        source, [&reads, step] { return kAfternoon + static_cast<float>(reads++) * step; }, kDraws);
+  };
+  int reads = 0;
+  int otherReads = 0;
+  const std::vector<int> cards = draw(5, 0.004F, reads);
+  const std::vector<int> other = draw(otherSeed, otherStep, otherReads);
+  QCOMPARE(reads, kDraws);
+  QCOMPARE(otherReads, kDraws);
+  QCOMPARE(cards == other, same);
 }
 
 void TestCore::drawsAreFair_data() {
