@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +16,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
-#include <QTimer>
 #include <QVariant>
 
 #include <sys/resource.h>
@@ -30,7 +28,9 @@
 #include <functional>
 #include <vector>
 
+#include "controls.h"
 #include "drawingarea.h"
+#include "eventwait.h"
 #include "experiment.h"
 #include "form1.h"
 #include "form2.h"
@@ -144,28 +144,6 @@ class BenchApplication : public QApplication {
   }
 };
 
-QPushButton* button(QWidget* window, const char* name) {
-  return window->findChild<QPushButton*>(QLatin1String(name));
-}
-
-// Runs the event loop, idle between events, until `done` holds or time is up.
-bool runEventsUntil(const std::function<bool()>& done, int millis) {
-  QEventLoop loop;
-  QTimer poll;
-  QElapsedTimer clock;
-  clock.start();
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done() || clock.elapsed() > millis) {
-      loop.quit();
-    }
-  });
-  poll.start(20);
-  if (!done()) {
-    loop.exec();
-  }
-  return done();
-}
-
 // ---- Child measures: each prints one JSON object on standard output ----
 
 // Automatic runs from the AutoStart click to the end of the run, with the CPU
@@ -200,8 +178,8 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   Figure xCpuPerRun{"CPU per run, X server (" + where + ")", "s", {}, 0.02};
   Figure frames{"frames painted per run (" + where + ")", "frames", {}, 70};
   for (int i = 0; i < runs; ++i) {
-    if (button(form, "Command6")->isEnabled()) {
-      button(form, "Command6")->click();
+    if (buttonOf(form, "Command6")->isEnabled()) {
+      buttonOf(form, "Command6")->click();
     }
     QCoreApplication::processEvents();
     // The run ends inside the tick that stops the timer: timed from there, not
@@ -218,7 +196,7 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
     const double xBefore = processCpuSeconds(xServer);
     app.frames = 0;
     const auto start = Clock::now();
-    button(form, "Command4")->click();
+    buttonOf(form, "Command4")->click();
     loop.exec();
     QObject::disconnect(watch);
     const double wall = std::chrono::duration<double>(end - start).count();
@@ -250,7 +228,7 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   app.paintedWindow = nullptr;
 
   // Then the graph and the help text, and the memory all of it took.
-  button(form, "Command7")->click();
+  buttonOf(form, "Command7")->click();
   runEventsUntil([&program] { return program.form2() != nullptr; }, 5000);
   Form2* graph = program.form2();
   QJsonArray figures{seconds.json(), rate.json(),   cpu.json(),     cpuPerRun.json(), frames.json(),
@@ -275,7 +253,7 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   }
   program.showForm1();
   QCoreApplication::processEvents();
-  button(program.form1(), "Command8")->click();
+  buttonOf(program.form1(), "Command8")->click();
   runEventsUntil([&program] { return program.form4() != nullptr; }, 5000);
   Figure help{"help text print", "ms", {}, 2};
   for (int i = 0; i < 15; ++i) {

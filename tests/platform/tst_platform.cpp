@@ -1,14 +1,15 @@
 #include <QApplication>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimerEvent>
 
 #include "commandbutton.h"
 #include "drawingarea.h"
 #include "gothicfont.h"
 #include "labelcontrol.h"
+#include "timercontrol.h"
 
 namespace {
 
@@ -25,16 +26,6 @@ struct Area {
   double ratio() const { return area->devicePixelRatioF(); }
 };
 
-int inkCount(const QImage& image) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      count += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
-    }
-  }
-  return count;
-}
-
 }  // namespace
 
 class TestPlatform : public QObject {
@@ -44,15 +35,13 @@ class TestPlatform : public QObject {
   void pictureKeepsTheScreensDensity();
   void userScaleMapping_data();
   void userScaleMapping();
-  void currentPosition();
-  void printEndsTheLine();
-  void textIsCutOffNotWrapped();
-  void drawingTwiceChangesNothing();
-  void clearErasesAndResets();
   void pictureSurvivesHidingAndShowing();
-  void gothicSizes_data();
-  void gothicSizes();
+  void labelCaption_data();
   void labelCaption();
+  void timerSchedule_data();
+  void timerSchedule();
+  void timerEvents_data();
+  void timerEvents();
   void commandButtonKeys();
 };
 
@@ -86,95 +75,6 @@ void TestPlatform::userScaleMapping() {
   QVERIFY(std::abs(device.y() - pixel.y() * a.ratio()) <= a.ratio());
 }
 
-void TestPlatform::currentPosition() {
-  Area a;
-  a.area->line({10, 10}, {200, 50}, Qt::black);
-  QCOMPARE(a.area->currentPosition(), QPointF(200, 50));
-  a.area->point({300, 60}, Qt::blue);
-  QCOMPARE(a.area->currentPosition(), QPointF(300, 60));
-  QCOMPARE(a.area->picture().pixelColor(a.area->toDevice({300, 60})), QColor(Qt::blue));
-  a.area->lineTo({500, 60}, Qt::blue);
-  QCOMPARE(a.area->currentPosition(), QPointF(500, 60));
-  QCOMPARE(a.area->picture().pixelColor(a.area->toDevice({400, 60})), QColor(Qt::blue));
-  a.area->setCurrentX(7);
-  a.area->setCurrentY(9);
-  QCOMPARE(a.area->currentPosition(), QPointF(7, 9));
-}
-
-void TestPlatform::printEndsTheLine() {
-  Area a;
-  a.area->setCurrentX(100);
-  a.area->setCurrentY(20);
-  QSignalSpy printed(a.area, &DrawingArea::printed);
-  a.area->print(QStringLiteral("0.30"));
-  a.area->print(QString());
-  const double lineUnits = QFontMetrics(a.area->font()).height() * 120.0 / 317.0;
-  QCOMPARE(a.area->currentPosition().x(), 0.0);
-  QVERIFY(std::abs(a.area->currentPosition().y() - (20 + 2 * lineUnits)) < 0.5);
-  QCOMPARE(printed.size(), 2);
-  // The text's top-left corner is at the position it was printed at.
-  const QImage picture = a.area->picture();
-  const QPoint corner = a.area->toDevice({100, 20});
-  bool inkLeftOrAbove = false;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      if (picture.pixelColor(x, y) != QColor(Qt::white) && (x < corner.x() || y < corner.y())) {
-        inkLeftOrAbove = true;
-      }
-    }
-  }
-  QVERIFY(!inkLeftOrAbove);
-  QVERIFY(inkCount(picture) > 0);
-}
-
-void TestPlatform::textIsCutOffNotWrapped() {
-  Area a;
-  a.area->setCurrentX(900);
-  a.area->setCurrentY(0);
-  a.area->print(QStringLiteral("a line far too long to fit in what is left of the area"));
-  const QImage picture = a.area->picture();
-  const int lineHeight = QFontMetrics(a.area->font()).height();
-  for (int y = static_cast<int>(lineHeight * a.ratio()) + 1; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      QVERIFY(picture.pixelColor(x, y) == QColor(Qt::white));
-    }
-  }
-  // It reaches the right edge.
-  bool atEdge = false;
-  for (int y = 0; y < picture.height(); ++y) {
-    atEdge = atEdge || picture.pixelColor(picture.width() - 2, y) != QColor(Qt::white);
-  }
-  QVERIFY(atEdge);
-}
-
-void TestPlatform::drawingTwiceChangesNothing() {
-  Area a;
-  auto drawAll = [&a] {
-    a.area->line({100, 5}, {100, 110}, Qt::black);
-    a.area->line({101, 30}, {900, 90}, Qt::blue);
-    a.area->setCurrentX(140);
-    a.area->setCurrentY(10);
-    a.area->print(QStringLiteral("(Vertical axis : Percentage)"));
-    a.area->setCurrentX(95);
-    a.area->setCurrentY(12);
-    a.area->print(QStringLiteral("over the axis"));
-  };
-  drawAll();
-  const QImage once = a.area->picture();
-  for (int i = 0; i < 10; ++i) {
-    drawAll();
-  }
-  QCOMPARE(a.area->picture(), once);
-}
-
-void TestPlatform::clearErasesAndResets() {
-  Area a;
-  a.area->line({0, 0}, {1100, 120}, Qt::black);
-  a.area->clear();
-  QCOMPARE(inkCount(a.area->picture()), 0);
-  QCOMPARE(a.area->currentPosition(), QPointF(0, 0));
-}
-
 void TestPlatform::pictureSurvivesHidingAndShowing() {
   Area a;
   QVERIFY(QTest::qWaitForWindowExposed(&a.window));
@@ -190,35 +90,30 @@ void TestPlatform::pictureSurvivesHidingAndShowing() {
   QCOMPARE(shown, a.area->picture().convertToFormat(QImage::Format_RGB32));
 }
 
-void TestPlatform::gothicSizes_data() {
-  QTest::addColumn<int>("size");
-  QTest::addColumn<int>("pixels");
-  QTest::newRow("9 pt") << static_cast<int>(GothicSize::Default) << 12;
-  QTest::newRow("11.25 pt") << static_cast<int>(GothicSize::Small) << 15;
-  QTest::newRow("12 pt") << static_cast<int>(GothicSize::Medium) << 16;
-  QTest::newRow("15.75 pt") << static_cast<int>(GothicSize::Large) << 21;
-}
-
-void TestPlatform::gothicSizes() {
-  QFETCH(int, size);
-  QFETCH(int, pixels);
-  for (const bool bold : {false, true}) {
-    const QFont font = gothicFont(static_cast<GothicSize>(size), bold);
-    const QFontInfo info(font);
-    QCOMPARE(info.family(), QStringLiteral("IPAPGothic"));
-    QCOMPARE(info.pixelSize(), pixels);
-    QCOMPARE(font.bold(), bold);
-  }
+void TestPlatform::labelCaption_data() {
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<int>("font");
+  QTest::addColumn<bool>("narrowed");
+  // Roomy: where the caption sits in the box shows plainly.
+  QTest::newRow("a number in a tall, wide box")
+      << "16" << QSize(120, 60) << static_cast<int>(GothicSize::Large) << false;
+  QTest::newRow("a caption wider than its box")
+      << "Total number of cards in multiples of 3" << QSize(281, 25)
+      << static_cast<int>(GothicSize::Medium) << true;
 }
 
 void TestPlatform::labelCaption() {
+  QFETCH(QString, caption);
+  QFETCH(QSize, size);
+  QFETCH(int, font);
+  QFETCH(bool, narrowed);
   QWidget window;
   auto* label = new LabelControl(&window);
-  // Wider than the box in the stand-in face: narrowed to fit, never cut off.
   // Set first: the fit must follow every later change of size, font and frame.
-  label->setCaption(QStringLiteral("Total number of cards in multiples of 3"));
-  label->setGeometry(10, 10, 281, 25);
-  label->setFont(gothicFont(GothicSize::Medium, false));
+  label->setCaption(caption);
+  label->setGeometry(QRect(QPoint(10, 10), size));
+  label->setFont(gothicFont(static_cast<GothicSize>(font), false));
   label->setFrameStyle(QFrame::Box | QFrame::Plain);
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -229,28 +124,106 @@ void TestPlatform::labelCaption() {
   captionLast.setFont(label->font());
   captionLast.setFrameStyle(label->frameStyle());
   captionLast.setCaption(label->caption());
-  QVERIFY(label->captionStretch() < 100);
+  // Wider than the box in the stand-in face: narrowed to fit, never cut off.
+  QCOMPARE(label->captionStretch() < 100, narrowed);
   QCOMPARE(label->captionStretch(), captionLast.captionStretch());
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+  // The dark ink, in the label's own pixels: antialiased fringes are left out.
   const QImage shot = label->grab().toImage();
-  // Dark ink only: antialiased fringes may touch the clear pixel.
-  const int ratio = static_cast<int>(shot.devicePixelRatio());
-  auto inkInColumn = [&shot, ratio](int x) {
-    for (int y = ratio; y < shot.height() - ratio; ++y) {
-      for (int dx = 0; dx < ratio; ++dx) {
-        if (qGray(shot.pixel(x * ratio + dx, y)) < 128) {
-          return true;
-        }
+  const auto ratio = static_cast<int>(shot.devicePixelRatio());
+  const QRect inside = label->contentsRect();  // the border is ink too
+  QRect ink;
+  for (int y = 0; y < shot.height(); ++y) {
+    for (int x = 0; x < shot.width(); ++x) {
+      if (inside.contains(x / ratio, y / ratio) && qGray(shot.pixel(x, y)) < 128) {
+        ink |= QRect(x / ratio, y / ratio, 1, 1);
       }
     }
-    return false;
+  }
+  QVERIFY(!ink.isEmpty());
+  QVERIFY2(ink.left() > inside.left() && ink.right() < inside.right(), "cut off at a side");
+  const int leftMargin = ink.left() - inside.left();
+  const int rightMargin = inside.right() - ink.right();
+  QVERIFY2(std::abs(leftMargin - rightMargin) <= 2,
+           qPrintable(QStringLiteral("not centred: %1 and %2").arg(leftMargin).arg(rightMargin)));
+  // Along the top: the glyphs' tops lie where the ascent from the top edge puts them.
+  const QFontMetrics metrics(label->font());
+  const int top = inside.top() + metrics.ascent() + metrics.tightBoundingRect(caption).top();
+  QVERIFY2(std::abs(ink.top() - top) <= 1,
+           qPrintable(QStringLiteral("ink from %1, not %2").arg(ink.top()).arg(top)));
+}
+
+void TestPlatform::timerSchedule_data() {
+  QTest::addColumn<double>("late");  // ms past the deadline when the wait is worked out
+  QTest::addColumn<int>("wait");
+  QTest::addColumn<bool>("startsAgain");  // the schedule restarts from now
+  QTest::newRow("due in 1 ms") << -1.0 << 1 << false;
+  QTest::newRow("due in a part of a ms: a whole one") << -0.3 << 1 << false;
+  QTest::newRow("due now") << 0.0 << 0 << false;
+  QTest::newRow("20 ms late: caught up at once, deadlines kept") << 20.0 << 0 << false;
+  QTest::newRow("50 ms late: still caught up") << 50.0 << 0 << false;
+  QTest::newRow("further behind: starts again from now") << 50.5 << 0 << true;
+}
+
+void TestPlatform::timerSchedule() {
+  QFETCH(double, late);
+  QFETCH(int, wait);
+  QFETCH(bool, startsAgain);
+  const TimerControl::Clock::time_point now{std::chrono::hours(1)};
+  const auto deadline = now - std::chrono::duration_cast<TimerControl::Clock::duration>(
+                                  std::chrono::duration<double, std::milli>(late));
+  const TimerControl::Schedule next = TimerControl::schedule(deadline, now);
+  QCOMPARE(next.wait.count(), wait);
+  QCOMPARE(next.deadline, startsAgain ? now : deadline);
+}
+
+void TestPlatform::timerEvents_data() {
+  QTest::addColumn<QString>("event");
+  QTest::addColumn<int>("ticks");
+  QTest::newRow("its own tick") << "own" << 1;
+  QTest::newRow("another timer's event") << "other" << 0;
+  QTest::newRow("a tick after a stop") << "after stop" << 0;
+  QTest::newRow("a stop inside a tick: no tick after it") << "stop inside" << 1;
+}
+
+void TestPlatform::timerEvents() {
+  QFETCH(QString, event);
+  QFETCH(int, ticks);
+  QObject window;
+  auto* timer = new TimerControl(&window);
+  timer->setInterval(std::chrono::hours(1));  // no tick of its own comes in the test
+  QSignalSpy ticked(timer, &TimerControl::timeout);
+  QSignalSpy running(timer, &TimerControl::runningChanged);
+  timer->start();
+  timer->start();  // started again while running: no second report
+  auto deliver = [timer](int id) {
+    QTimerEvent tick(id);
+    QCoreApplication::sendEvent(timer, &tick);
   };
-  QVERIFY(!inkInColumn(1));
-  QVERIFY(!inkInColumn(label->width() - 2));
-  QVERIFY(inkInColumn(4) || inkInColumn(5) || inkInColumn(6));
-  // Top-aligned: the ink starts within the upper part of the box.
-  QCOMPARE(label->caption(), QStringLiteral("Total number of cards in multiples of 3"));
+  if (event == QLatin1String("own")) {
+    deliver(timer->timerId());
+  } else if (event == QLatin1String("other")) {
+    deliver(window.startTimer(std::chrono::hours(1)));
+  } else if (event == QLatin1String("after stop")) {
+    const int id = timer->timerId();
+    timer->stop();
+    deliver(id);
+    deliver(0);
+  } else {
+    // Real ticks: the next one is already scheduled when the handler stops the timer.
+    connect(timer, &TimerControl::timeout, timer, &TimerControl::stop);
+    timer->setInterval(std::chrono::milliseconds(1));
+    timer->start();
+    QTRY_COMPARE(ticked.size(), 1);
+    QTest::qWait(20);
+  }
+  QCOMPARE(ticked.size(), ticks);
+  const bool stopped =
+      event == QLatin1String("after stop") || event == QLatin1String("stop inside");
+  QCOMPARE(timer->isActive(), !stopped);
+  QCOMPARE(running.size(), stopped ? 2 : 1);
 }
 
 void TestPlatform::commandButtonKeys() {

@@ -9,6 +9,9 @@
 // Runs the event loop until `done` holds or the time is up. Unlike QTest::qWait
 // and QTRY_*, it never sleeps between events, so a 1 ms timer keeps its pace.
 inline bool runEventsUntil(const std::function<bool()>& done, int millis) {
+  // Often enough for a test to see a change at once, rarely enough that the
+  // looking costs next to nothing beside a 1 ms timer.
+  constexpr int kPollMillis = 5;
   const QDeadlineTimer deadline(millis);
   QEventLoop loop;
   QTimer poll;
@@ -17,7 +20,7 @@ inline bool runEventsUntil(const std::function<bool()>& done, int millis) {
       loop.quit();
     }
   });
-  poll.start(2);
+  poll.start(kPollMillis);
   if (!done()) {
     loop.exec();
   }

@@ -7,6 +7,9 @@
 #include <QTest>
 #include <QThread>
 
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +17,17 @@
 namespace {
 
 const char* const kSink = "vandrel_test";
+
+// The helpers end with the test, however it ends: a failed check, an abort, or
+// CTest killing it at its timeout.
+void endWithTheTest(QProcess& process) {
+  process.setChildProcessModifier([] {
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() == 1) {
+      ::_exit(1);  // the test was already gone
+    }
+  });
+}
 
 }  // namespace
 
@@ -40,6 +54,7 @@ bool PrivatePulse::start() {
   environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder_.path());
   environment.insert(QStringLiteral("HOME"), folder_.path());
   daemon_.setProcessEnvironment(environment);
+  endWithTheTest(daemon_);
   // Not tied to our output: a daemon outliving a crashed test must not hold CTest up.
   daemon_.setStandardErrorFile(QProcess::nullDevice());
   daemon_.setStandardOutputFile(QProcess::nullDevice());
@@ -66,6 +81,7 @@ bool PrivatePulse::start() {
 
 bool PrivatePulse::startRecording() {
   recorder_.setStandardErrorFile(QProcess::nullDevice());
+  endWithTheTest(recorder_);
   recorder_.start(QStringLiteral("parec"),
                   {QStringLiteral("--device=") + QLatin1String(kSink) + QStringLiteral(".monitor"),
                    QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),

@@ -1,0 +1,104 @@
+#include "session.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimerEvent>
+
+#include <map>
+
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+
+void tickOnce(const QWidget* form) {
+  QTimerEvent event(timerOf(form)->timerId());
+  QCoreApplication::sendEvent(timerOf(form), &event);
+}
+
+Session::Session() {
+  program.showForm1();
+  form = program.form1();
+}
+
+QPushButton* Session::button(const char* name) const { return buttonOf(form, name); }
+QString Session::caption(const char* name) const { return captionOf(form, name); }
+TimerControl* Session::timer() const { return timerOf(form); }
+
+void Session::replayable(std::uint64_t seed) {
+  form->setDrawSource(seed, [this] { return static_cast<float>(clockReads++); });
+}
+
+void Session::tick() {
+  tickOnce(form);
+  ++ticks;
+}
+
+void Session::runToEnd() {
+  for (int guard = 0; guard < 5000 && timer()->isActive(); ++guard) {
+    tick();
+  }
+}
+
+void Session::perform(const QString& action) {
+  auto repeat = [&action](int prefix, const auto& step) {
+    const int count = action.mid(prefix).toInt();
+    for (int i = 0; i < count; ++i) {
+      step();
+    }
+  };
+  if (action == QLatin1String("run")) {
+    runToEnd();
+  } else if (action == QLatin1String("tick")) {
+    tick();
+  } else if (action.startsWith(QLatin1String("tick*"))) {
+    repeat(5, [this] { tick(); });
+  } else if (action.startsWith(QLatin1String("manual*"))) {
+    repeat(7, [this] {
+      button("Command2")->click();
+      tick();
+      button("Command1")->click();
+    });
+  } else {
+    const std::map<QString, const char*> commands{{"Draw", "Command1"},
+                                                  {"Shuffle", "Command2"},
+                                                  {"AutoStart", "Command4"},
+                                                  {"AutoStop", "Command5"},
+                                                  {"Init", "Command6"}};
+    QVERIFY2(commands.contains(action), qPrintable(action));
+    QPushButton* target = button(commands.at(action));
+    QVERIFY2(target->isEnabled(), qPrintable(action + " is not offered"));
+    target->click();
+  }
+}
+
+void Session::performAll(const QStringList& actions) {
+  for (const QString& action : actions) {
+    perform(action);
+    if (QTest::currentTestFailed()) {
+      return;
+    }
+  }
+}
+
+QString Session::buttonStates() const {
+  QString states;
+  for (const char* name : kCommands) {
+    states += button(name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+  }
+  return states;
+}
+
+Form2* Session::openGraph() {
+  QPushButton* graphDisplay = buttonOf(program.form1(), "Command7");
+  graphDisplay->setEnabled(true);
+  graphDisplay->click();
+  Form2* graph = program.form2();
+  return graph != nullptr && QTest::qWaitForWindowActive(graph) ? graph : nullptr;
+}
+
+Form4* Session::openHelp() {
+  buttonOf(program.form1(), "Command8")->click();
+  Form4* help = program.form4();
+  return help != nullptr && QTest::qWaitForWindowActive(help) ? help : nullptr;
+}
