@@ -529,21 +529,25 @@ int writeNothingScenario() {
     return 3;
   }
   buttonOf(main, "Command2")->click();
-  QTest::qWait(20);
+  runEventsUntil([main] { return main->currentTally().currentCard != 0; }, 10000);
   buttonOf(main, "Command1")->click();
   buttonOf(main, "Command4")->click();
   runEventsUntil([main] { return !timerOf(main)->isActive(); }, 10000);
-  buttonOf(main, "Command7")->click();
-  QTest::qWait(100);
-  buttonOf(program.form2(), "Command1")->click();
-  QTest::qWait(50);
-  buttonOf(program.form1(), "Command8")->click();
-  QTest::qWait(100);
-  buttonOf(program.form4(), "Command1")->click();
-  QTest::qWait(50);
-  buttonOf(program.form1(), "Command6")->click();
+  // Each window is up, as the user would find it, before its button is pressed.
+  auto openAndClose = [&program, main](const char* command, auto window) {
+    buttonOf(main, command)->click();
+    const bool opened = QTest::qWaitForWindowActive((program.*window)());
+    if (opened) {
+      buttonOf((program.*window)(), "Command1")->click();
+    }
+    return opened && QTest::qWaitForWindowActive(main);
+  };
+  if (!openAndClose("Command7", &Program::form2) || !openAndClose("Command8", &Program::form4)) {
+    return 5;
+  }
+  buttonOf(main, "Command6")->click();
   answerExitBox();
-  buttonOf(program.form1(), "Command3")->click();
+  buttonOf(main, "Command3")->click();
   return program.ended ? 0 : 4;
 }
 
