@@ -6,7 +6,7 @@
 // CPU time this thread spends in `action`: unlike the wall clock, it does not
 // grow when a loaded machine gives the test less of a core.
 template <typename Action>
-std::chrono::milliseconds threadCpuTimeOf(Action action) {
+std::chrono::microseconds threadCpuTimeOf(Action action) {
   auto now = [] {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
@@ -14,5 +14,5 @@ std::chrono::milliseconds threadCpuTimeOf(Action action) {
   };
   const auto start = now();
   action();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(now() - start);
+  return std::chrono::duration_cast<std::chrono::microseconds>(now() - start);
 }
