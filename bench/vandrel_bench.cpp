@@ -157,10 +157,10 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   // window manager's framing and the first full paint are over by then, and
   // on a slow PC they must not be charged to the first run.
   runEventsUntil([] { return false; }, 500);
-  auto* timer = form->findChild<TimerControl*>(QStringLiteral("Timer1"));
+  TimerControl* timer = timerOf(form);
   app.timedReceiver = timer;
   app.paintedWindow = form;
-  app.frameWitness = form->findChild<QWidget*>(QStringLiteral("Label3"));
+  app.frameWitness = controlOf<QWidget>(form, "Label3");
   // In a variant (a CPU quota, a screen reader attached) the run may be held to
   // another goal, and only its length and CPU are reported.
   const QString where =

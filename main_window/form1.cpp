@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "commandbutton.h"
@@ -450,7 +451,6 @@ void Form1::showNewCard() {
 }
 
 void Form1::timerTick() {
-  FocusKeeper keeper(this);
   showNewCard();
   if (drawMode != kAutomatic) {
     return;
@@ -459,7 +459,10 @@ void Form1::timerTick() {
   if (trial.hit) {
     Label4->setCaption(text(plainText(tally.hitCount)));
   }
+  // Only the tick that ends a run changes the buttons or has a result to tell.
+  std::optional<FocusKeeper> keeper;
   if (trial.ended) {
+    keeper.emplace(this);
     Timer1->stop();
     Command1->setEnabled(false);
     Command2->setEnabled(false);
@@ -474,8 +477,8 @@ void Form1::timerTick() {
   Label3->setCaption(text(plainText(shared_.trialCount)));
   const float ratio = storeRatio(shared_, tally);
   Label6->setCaption(text(ratioText(ratio)));
-  if (trial.ended) {
-    keeper.tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
+  if (keeper) {
+    keeper->tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
   }
 }
 

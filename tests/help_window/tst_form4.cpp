@@ -243,8 +243,7 @@ void TestForm4::closeAfterTheMainWindowWasClosed() {
   QVERIFY(fresh != nullptr);
   QVERIFY(fresh->isVisible());
   QCOMPARE(s.program.module1().trialCount, 0);
-  QCOMPARE(fresh->findChild<LabelControl*>(QStringLiteral("Label3"))->caption(),
-           QStringLiteral("0"));
+  QCOMPARE(captionOf(fresh, "Label3"), QStringLiteral("0"));
 }
 
 void TestForm4::titleBarCloseOnlyUnloads() {

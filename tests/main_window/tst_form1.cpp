@@ -578,7 +578,7 @@ void TestForm1::screenReaderHearsTheCounts() {
   auto heardOf = [&s](const char* label) {
     QStringList names;
     for (const HeardName& h : heard) {
-      if (h.control == s.form->findChild<LabelControl*>(QLatin1String(label))) {
+      if (h.control == controlOf<LabelControl>(s.form, label)) {
         names << h.name;
       }
     }
