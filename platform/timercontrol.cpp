@@ -2,6 +2,8 @@
 
 #include <QTimerEvent>
 
+#include <algorithm>
+
 namespace {
 
 // Further behind than this, the schedule starts again from now instead of
@@ -12,13 +14,19 @@ constexpr auto kMostBehind = std::chrono::milliseconds(50);
 
 TimerControl::TimerControl(QObject* parent) : QObject(parent) {}
 
+void TimerControl::setInterval(std::chrono::milliseconds interval) {
+  interval_ = std::max(interval, std::chrono::milliseconds(1));
+}
+
 void TimerControl::start() {
   const bool wasRunning = isActive();
   if (wasRunning) {
     killTimer(timerId_);
   }
-  deadline_ = Clock::now() + interval_;
-  scheduleNext();
+  ++runs_;
+  const auto now = Clock::now();
+  deadline_ = now + interval_;
+  arm(now);
   if (!wasRunning) {
     emit runningChanged(true);
   }
@@ -28,22 +36,31 @@ void TimerControl::stop() {
   if (timerId_ != 0) {
     killTimer(timerId_);
     timerId_ = 0;
+    ++runs_;
     emit runningChanged(false);
   }
 }
 
-TimerControl::Schedule TimerControl::schedule(Clock::time_point deadline, Clock::time_point now) {
+TimerControl::Schedule TimerControl::schedule(Clock::time_point deadline,
+                                              std::chrono::milliseconds interval,
+                                              Clock::time_point now) {
+  int ticks = 0;
   if (now - deadline > kMostBehind) {
-    deadline = now;
+    ticks = 1;
+    deadline = now + interval;
+  } else if (deadline <= now) {
+    ticks = static_cast<int>((now - deadline) / interval) + 1;
+    deadline += ticks * interval;
   }
-  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
-  return {deadline, std::max(wait, std::chrono::milliseconds(0))};
+  const auto wake = deadline + std::max(kGathering - interval, std::chrono::milliseconds(0));
+  return {ticks, deadline, std::chrono::ceil<std::chrono::milliseconds>(wake - now)};
 }
 
-void TimerControl::scheduleNext() {
-  const Schedule next = schedule(deadline_, Clock::now());
+int TimerControl::arm(Clock::time_point now) {
+  const Schedule next = schedule(deadline_, interval_, now);
   deadline_ = next.deadline;
   timerId_ = startTimer(next.wait, Qt::PreciseTimer);
+  return next.ticks;
 }
 
 void TimerControl::timerEvent(QTimerEvent* event) {
@@ -52,7 +69,10 @@ void TimerControl::timerEvent(QTimerEvent* event) {
     return;
   }
   killTimer(timerId_);
-  deadline_ += interval_;
-  scheduleNext();
-  emit timeout();
+  // Armed again before the ticks go out, so that a handler may stop or restart it.
+  const unsigned run = runs_;
+  const int ticks = arm(Clock::now());
+  for (int i = 0; i < ticks && runs_ == run; ++i) {
+    emit timeout();
+  }
 }

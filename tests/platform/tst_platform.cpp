@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QTimerEvent>
 
+#include <thread>
+
 #include "commandbutton.h"
 #include "drawingarea.h"
 #include "gothicfont.h"
@@ -156,33 +158,42 @@ void TestPlatform::labelCaption() {
 }
 
 void TestPlatform::timerSchedule_data() {
-  QTest::addColumn<double>("late");  // ms past the deadline when the wait is worked out
-  QTest::addColumn<int>("wait");
+  QTest::addColumn<int>("interval");      // ms
+  QTest::addColumn<double>("late");       // ms past the next tick's deadline
+  QTest::addColumn<int>("ticks");         // delivered now
+  QTest::addColumn<int>("wait");          // ms until the next wake
   QTest::addColumn<bool>("startsAgain");  // the schedule restarts from now
-  QTest::newRow("due in 1 ms") << -1.0 << 1 << false;
-  QTest::newRow("due in a part of a ms: a whole one") << -0.3 << 1 << false;
-  QTest::newRow("due now") << 0.0 << 0 << false;
-  QTest::newRow("20 ms late: caught up at once, deadlines kept") << 20.0 << 0 << false;
-  QTest::newRow("50 ms late: still caught up") << 50.0 << 0 << false;
-  QTest::newRow("further behind: starts again from now") << 50.5 << 0 << true;
+  QTest::newRow("first tick due in 1 ms: woken when four are due") << 1 << -1.0 << 0 << 4 << false;
+  QTest::newRow("due in a part of a ms: whole ms waited") << 1 << -0.3 << 0 << 4 << false;
+  QTest::newRow("due now: one tick") << 1 << 0.0 << 1 << 4 << false;
+  QTest::newRow("2.5 ms late: three ticks") << 1 << 2.5 << 3 << 4 << false;
+  QTest::newRow("20 ms late: caught up at once, deadlines kept") << 1 << 20.0 << 21 << 4 << false;
+  QTest::newRow("50 ms late: still caught up") << 1 << 50.0 << 51 << 4 << false;
+  QTest::newRow("further behind: one tick, starts again from now") << 1 << 50.5 << 1 << 4 << true;
+  QTest::newRow("a slower timer is not held back") << 10 << -10.0 << 0 << 10 << false;
+  QTest::newRow("a slower timer, due now") << 10 << 0.0 << 1 << 10 << false;
 }
 
 void TestPlatform::timerSchedule() {
+  QFETCH(int, interval);
   QFETCH(double, late);
+  QFETCH(int, ticks);
   QFETCH(int, wait);
   QFETCH(bool, startsAgain);
+  const std::chrono::milliseconds every(interval);
   const TimerControl::Clock::time_point now{std::chrono::hours(1)};
   const auto deadline = now - std::chrono::duration_cast<TimerControl::Clock::duration>(
                                   std::chrono::duration<double, std::milli>(late));
-  const TimerControl::Schedule next = TimerControl::schedule(deadline, now);
+  const TimerControl::Schedule next = TimerControl::schedule(deadline, every, now);
+  QCOMPARE(next.ticks, ticks);
   QCOMPARE(next.wait.count(), wait);
-  QCOMPARE(next.deadline, startsAgain ? now : deadline);
+  QCOMPARE(next.deadline, startsAgain ? now + every : deadline + ticks * every);
 }
 
 void TestPlatform::timerEvents_data() {
   QTest::addColumn<QString>("event");
   QTest::addColumn<int>("ticks");
-  QTest::newRow("its own tick") << "own" << 1;
+  QTest::newRow("its own event, 3 ms after the start: every tick due") << "own" << 3;
   QTest::newRow("another timer's event") << "other" << 0;
   QTest::newRow("a tick after a stop") << "after stop" << 0;
   QTest::newRow("a stop inside a tick: no tick after it") << "stop inside" << 1;
@@ -203,7 +214,16 @@ void TestPlatform::timerEvents() {
     QCoreApplication::sendEvent(timer, &tick);
   };
   if (event == QLatin1String("own")) {
+    timer->setInterval(std::chrono::milliseconds(1));
+    const auto begun = TimerControl::Clock::now();
+    timer->start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(ticks));
     deliver(timer->timerId());
+    // No more than had fallen due by the end of the delivery.
+    const auto most = (TimerControl::Clock::now() - begun) / std::chrono::milliseconds(1);
+    QVERIFY2(ticked.size() >= ticks && ticked.size() <= most,
+             qPrintable(QStringLiteral("%1 ticks").arg(ticked.size())));
+    ticks = static_cast<int>(ticked.size());
   } else if (event == QLatin1String("other")) {
     deliver(window.startTimer(std::chrono::hours(1)));
   } else if (event == QLatin1String("after stop")) {
@@ -212,7 +232,8 @@ void TestPlatform::timerEvents() {
     deliver(id);
     deliver(0);
   } else {
-    // Real ticks: the next one is already scheduled when the handler stops the timer.
+    // Real ticks: the next wake is already scheduled, with more ticks due in
+    // this one, when the handler stops the timer.
     connect(timer, &TimerControl::timeout, timer, &TimerControl::stop);
     timer->setInterval(std::chrono::milliseconds(1));
     timer->start();
