@@ -12,7 +12,7 @@
 // as long as the handler keeps up. Waking the machine costs more than a short
 // tick, so a fast timer is woken at most once per `kGathering` and then
 // delivers every tick that has fallen due: a 1 ms timer wakes 250 times a
-// second, not 1000, and a tick is never more than that late.
+// second, not 1000, and a tick waits at most that long for its wake.
 class TimerControl : public QObject {
   Q_OBJECT
 
@@ -55,5 +55,7 @@ class TimerControl : public QObject {
   std::chrono::milliseconds interval_{1};
   Clock::time_point deadline_;
   int timerId_ = 0;
-  unsigned runs_ = 0;  // counts start() and stop(), so a tick can tell it ended its run
+  // Counts start() and stop(): a wake's remaining ticks are dropped when a
+  // handler stops or restarts the timer.
+  unsigned runs_ = 0;
 };
