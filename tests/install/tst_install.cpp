@@ -147,11 +147,16 @@ void TestInstall::versionCheck_data() {
   QTest::addColumn<QString>("cmakeVersion");
   QTest::addColumn<QString>("changelogVersion");
   QTest::addColumn<int>("exitCode");
-  QTest::newRow("same") << "1.0.0" << "1.0.0" << 0;
-  QTest::newRow("changelog newer") << "1.0.0" << "1.0.1" << 1;
-  QTest::newRow("CMake newer") << "1.1.0" << "1.0.0" << 1;
-  QTest::newRow("CMake shorter") << "1.0" << "1.0.0" << 1;
-  QTest::newRow("changelog with a revision") << "2.3.4" << "2.3.4-1" << 1;
+  QTest::newRow("same") << "1.0.0"
+                        << "1.0.0" << 0;
+  QTest::newRow("changelog newer") << "1.0.0"
+                                   << "1.0.1" << 1;
+  QTest::newRow("CMake newer") << "1.1.0"
+                               << "1.0.0" << 1;
+  QTest::newRow("CMake shorter") << "1.0"
+                                 << "1.0.0" << 1;
+  QTest::newRow("changelog with a revision") << "2.3.4"
+                                             << "2.3.4-1" << 1;
 }
 
 // The package's version is debian/changelog's, the program's is CMake's: the
