@@ -11,6 +11,8 @@ VANDREL_PACKAGES=(
   fonts-ipafont-gothic
   gstreamer1.0-plugins-base gstreamer1.0-pulseaudio
   xvfb xauth
+  libxcb1-dev
+  weston qt6-wayland
   pulseaudio pulseaudio-utils
   xdotool x11-utils desktop-file-utils appstream dpkg-dev
   file
