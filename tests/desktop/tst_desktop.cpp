@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -62,8 +63,9 @@ std::optional<QPoint> find(const QImage& whole, const QImage& part) {
   for (int y = 0; y + wanted.height() <= whole.height(); ++y) {
     for (int x = 0; x + wanted.width() <= whole.width(); ++x) {
       int row = 0;
-      while (row < wanted.height() && std::memcmp(whole.constScanLine(y + row) + 4 * x,
-                                                  wanted.constScanLine(row), rowBytes) == 0) {
+      while (row < wanted.height() &&
+             std::memcmp(whole.constScanLine(y + row) + 4 * static_cast<std::ptrdiff_t>(x),
+                         wanted.constScanLine(row), rowBytes) == 0) {
         ++row;
       }
       if (row == wanted.height()) {
