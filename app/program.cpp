@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -18,6 +19,7 @@
 #include "form4.h"
 #include "gothicfont.h"
 #include "module1.h"
+#include "platformchoice.h"
 
 Program::Program() : module1_(std::make_unique<Module1>()) {
   // The windows were laid out for a Japanese desktop, whose own text is the
@@ -42,11 +44,44 @@ void Program::present(QWidget* window) {
   window->show();
   window->raise();
   window->activateWindow();
+  // Shown by the program, the window is its active one from here on, as if the
+  // window system had said so at once: some never do (a Wayland compositor
+  // with no keyboard, or one that keeps the focus where it was), and the graph
+  // and the help would stay blank. Their word, when it comes, changes nothing.
+  becameActive(window);
+}
+
+// The graph and the help belong over the main window: a Wayland compositor
+// stacks and places them by it, where they would otherwise go anywhere. On X
+// their places are their own, and Qt tells the window manager nothing of it,
+// so there the windows stay unrelated, as they always were.
+void Program::placeOverForm1(QWidget* window) const {
+  if (form1_ == nullptr || QGuiApplication::platformName() != QLatin1String("wayland")) {
+    return;
+  }
+  window->winId();
+  form1_->winId();
+  window->windowHandle()->setTransientParent(form1_->windowHandle());
+}
+
+// Qt lets a window that is transient for another end with it: when the main
+// window is closed first, the graph or the help stays and keeps the program
+// running, as on X.
+bool Program::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == form1_ && event->type() == QEvent::Close) {
+    for (QWidget* window : {static_cast<QWidget*>(form2_), static_cast<QWidget*>(form4_)}) {
+      if (window != nullptr && window->windowHandle() != nullptr) {
+        window->windowHandle()->setTransientParent(nullptr);
+      }
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void Program::showForm1() {
   if (form1_ == nullptr) {
     form1_ = new Form1(*this, *module1_);
+    form1_->installEventFilter(this);
   }
   present(form1_);
 }
@@ -54,6 +89,7 @@ void Program::showForm1() {
 void Program::showForm2() {
   if (form2_ == nullptr) {
     form2_ = new Form2(*this, *module1_);
+    placeOverForm1(form2_);
   }
   present(form2_);
 }
@@ -61,6 +97,7 @@ void Program::showForm2() {
 void Program::showForm4() {
   if (form4_ == nullptr) {
     form4_ = new Form4(*this);
+    placeOverForm1(form4_);
   }
   present(form4_);
 }
@@ -68,6 +105,10 @@ void Program::showForm4() {
 void Program::endProgram() { QCoreApplication::exit(0); }
 
 void Program::configurePlatform() {
+  const QByteArray platform = choosePlatform(SessionEnvironment::current(), xServerAnswers);
+  if (!platform.isEmpty()) {
+    qputenv("QT_QPA_PLATFORM", platform);
+  }
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
     qputenv("QT_XCB_NO_MITSHM", "1");
   }
@@ -86,20 +127,22 @@ void Program::onFocusWindowChanged(QWindow* window) {
   if (window == nullptr) {
     return;  // the program lost the focus to another application
   }
-  QWidget* widget = nullptr;
   for (QWidget* candidate : {static_cast<QWidget*>(form1_), static_cast<QWidget*>(form2_),
                              static_cast<QWidget*>(form4_)}) {
     if (candidate != nullptr && candidate->windowHandle() == window) {
-      widget = candidate;
+      becameActive(candidate);
     }
   }
-  if (widget == nullptr || widget == lastActive_) {
+}
+
+void Program::becameActive(QWidget* window) {
+  if (window == lastActive_) {
     return;
   }
-  lastActive_ = widget;
-  if (widget == form2_) {
+  lastActive_ = window;
+  if (window == form2_) {
     form2_->activated();
-  } else if (widget == form4_) {
+  } else if (window == form4_) {
     form4_->activated();
   }
 }

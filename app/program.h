@@ -38,10 +38,12 @@ class Program : public QObject, public Forms {
   [[noreturn]] static void endProcess(int code);
 
   // Settings the window system is read with, made before the application
-  // object exists. Our repaints are small and come sixty times a second while
-  // cards flip: sent through the X connection they cost the program a third
-  // less CPU than through shared memory, whose every frame the X server must
-  // confirm. A user's own setting wins.
+  // object exists. In a Wayland session with Xwayland the program runs on X,
+  // where its windows keep their places (see choosePlatform). Our repaints are
+  // small and come sixty times a second while cards flip: sent through the X
+  // connection they cost the program a third less CPU than through shared
+  // memory, whose every frame the X server must confirm. A user's own setting
+  // wins, for either.
   static void configurePlatform();
 
   Module1& module1() { return *module1_; }
@@ -49,9 +51,14 @@ class Program : public QObject, public Forms {
   Form2* form2() const;
   Form4* form4() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void onFocusWindowChanged(QWindow* window);
-  static void present(QWidget* window);
+  void becameActive(QWidget* window);
+  void present(QWidget* window);
+  void placeOverForm1(QWidget* window) const;
 
   std::unique_ptr<Module1> module1_;
   QPointer<Form1> form1_;

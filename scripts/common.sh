@@ -11,6 +11,8 @@ VANDREL_PACKAGES=(
   fonts-ipafont-gothic
   gstreamer1.0-plugins-base gstreamer1.0-pulseaudio
   xvfb xauth
+  libxcb1-dev
+  weston qt6-wayland
   pulseaudio pulseaudio-utils
   xdotool x11-utils desktop-file-utils appstream dpkg-dev
   file
@@ -50,17 +52,29 @@ vandrel_install_packages() {
   vandrel_install_missing "${VANDREL_PACKAGES[@]}" "$@"
 }
 
-# Configures, then builds incrementally. Extra arguments go to the configure
-# step; with none, an existing build keeps its configuration. VANDREL_WERROR=ON
-# in the environment makes warnings errors (scripts/test, scripts/lint, CI).
-vandrel_build() {
+# Configures when the build has no configuration yet or was configured with
+# other options than these, afresh so that an option left out goes back to its
+# default; then builds incrementally. Arguments go to the configure step;
+# VANDREL_WERROR=ON in the environment makes warnings errors (scripts/test,
+# scripts/lint, CI).
+vandrel_configure() {
   local build_dir=${VANDREL_BUILD_DIR:-$VANDREL_BUILD}
-  local options=("$@")
+  local options=(-G Ninja "$@")
   if [ -n "${VANDREL_WERROR:-}" ]; then
     options+=("-DVANDREL_WERROR=$VANDREL_WERROR")
   fi
-  if [ ! -f "$build_dir/CMakeCache.txt" ] || [ "${#options[@]}" -gt 0 ]; then
-    cmake -S "$VANDREL_ROOT" -B "$build_dir" -G Ninja "${options[@]}"
+  local stamp="$build_dir/vandrel-configure-options"
+  local wanted
+  wanted=$(printf '%s\n' "${options[@]}")
+  if [ -f "$build_dir/CMakeCache.txt" ] && [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+    return 0
   fi
-  cmake --build "$build_dir" --parallel "$(nproc)"
+  rm -f "$stamp"
+  cmake --fresh -S "$VANDREL_ROOT" -B "$build_dir" "${options[@]}"
+  printf '%s\n' "$wanted" >"$stamp"
+}
+
+vandrel_build() {
+  vandrel_configure "$@"
+  cmake --build "${VANDREL_BUILD_DIR:-$VANDREL_BUILD}" --parallel "$(nproc)"
 }

@@ -26,6 +26,11 @@ QImage differencePicture(const QImage& reference, const QImage& actual, int& cha
 
 }  // namespace
 
+QImage referencePicture(const QString& name) {
+  return QImage(QStringLiteral(VANDREL_REFERENCES_DIR "/") + name + ".png")
+      .convertToFormat(QImage::Format_RGB32);
+}
+
 QString referenceMismatch(const QImage& actual, const QString& name) {
   const QString referencePath = QStringLiteral(VANDREL_REFERENCES_DIR "/") + name + ".png";
   const QImage picture = actual.convertToFormat(QImage::Format_RGB32);
@@ -39,7 +44,7 @@ QString referenceMismatch(const QImage& actual, const QString& name) {
     return picture.save(referencePath) ? QString()
                                        : QStringLiteral("could not write ") + referencePath;
   }
-  const QImage reference = QImage(referencePath).convertToFormat(QImage::Format_RGB32);
+  const QImage reference = referencePicture(name);
   if (reference.isNull()) {
     return QStringLiteral("no reference picture ") + referencePath;
   }

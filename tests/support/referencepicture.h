@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QTest>
-
-class QImage;
 
 // Compares a picture pixel for pixel with the committed reference
 // tests/references/<name>.png. Returns an empty string when they are equal;
@@ -14,6 +13,9 @@ class QImage;
 // reference instead (scripts/update-references): only for a deliberate change,
 // and looked at before it is committed.
 QString referenceMismatch(const QImage& actual, const QString& name);
+
+// The committed reference tests/references/<name>.png; null if there is none.
+QImage referencePicture(const QString& name);
 
 #define VANDREL_COMPARE_REFERENCE(actual, name)                    \
   do {                                                             \
