@@ -326,16 +326,13 @@ void Form1::buildLayout() {
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
-  // Tab indices 0-2, MMControl1 at 3, then 16-18, 20 and 21. The labels hold 4-15
-  // and 19 but take no focus, and the hidden control is skipped.
-  QWidget::setTabOrder(Command1, Command2);
-  QWidget::setTabOrder(Command2, Command3);
-  QWidget::setTabOrder(Command3, MMControl1);
-  QWidget::setTabOrder(MMControl1, Command4);
-  QWidget::setTabOrder(Command4, Command5);
-  QWidget::setTabOrder(Command5, Command6);
-  QWidget::setTabOrder(Command6, Command7);
-  QWidget::setTabOrder(Command7, Command8);
+  // The buttons in the order of their numbers, with the hidden cue control
+  // after Exit, where Tab skips it. The labels and card images take no focus.
+  const std::array<QWidget*, 9> tabOrder{Command1, Command2, Command3, MMControl1, Command4,
+                                         Command5, Command6, Command7, Command8};
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+    QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+  }
 
   Timer1 = new TimerControl(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -357,11 +354,6 @@ void Form1::connectCommands() {
   connect(Timer1, &TimerControl::runningChanged, pacer_, &FramePacer::setHeld);
 }
 
-void Form1::setDrawSource(std::uint64_t seed, std::function<float()> timeOfDay) {
-  random_ = RandomSource(seed);
-  timeOfDay_ = std::move(timeOfDay);
-}
-
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
 
 void Form1::load() {
@@ -371,15 +363,15 @@ void Form1::load() {
 }
 
 void Form1::reset() {
-  tally.currentCard = 0;
-  for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->setShown(false);
+  tally_.currentCard = 0;
+  for (cardIndex_ = 2; cardIndex_ <= kCardCount; ++cardIndex_) {
+    card(cardIndex_)->setShown(false);
   }
   card(1)->setShown(true);
   shared_.trialCount = 0;
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  tally.hitCount = 0;
-  Label4->setCaption(text(plainText(tally.hitCount)));
+  tally_.hitCount = 0;
+  Label4->setCaption(text(plainText(tally_.hitCount)));
   Label6->setCaption(QString());
 }
 
@@ -392,7 +384,7 @@ void Form1::enter(State state) {
     const bool closed = buttons.at(i) == Command2 && historyFull();
     buttons.at(i)->setEnabled(row.buttons.at(i) == 'E' && !closed);
   }
-  drawMode = row.drawMode;
+  drawMode_ = row.drawMode;
   if (row.timerRuns) {
     Timer1->start();
   } else {
@@ -409,25 +401,28 @@ void Form1::draw() {
   FocusKeeper keeper(this);
   // A Draw quicker than the first tick would find no card on view, and card 0
   // would count as a multiple of 3: draw and show one first, as a tick would.
-  if (tally.currentCard == 0) {
+  if (tally_.currentCard == 0) {
     showNewCard();
   }
-  const ManualTrial trial = countManualTrial(shared_, tally);
+  const ManualTrial trial = countManualTrial(shared_, tally_);
   enter(State::Drawn);
   if (!trial.counted) {
     return;
   }
   Label3->setCaption(text(signedBlankText(trial.trialCount)));
   if (trial.hit) {
-    Label4->setCaption(text(signedBlankText(tally.hitCount)));
+    Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
   Label6->setCaption(text(ratioText(trial.ratio)));
-  keeper.tell(translated(kDrewCard).arg(cardName(tally.currentCard)) + QLatin1Char(' ') +
+  keeper.tell(translated(kDrewCard).arg(cardName(tally_.currentCard)) + QLatin1Char(' ') +
               tallyText(trial.ratio));
 }
 
 QString Form1::tallyText(float ratio) const {
-  return translated(kTally).arg(tally.hitCount).arg(shared_.trialCount).arg(text(ratioText(ratio)));
+  return translated(kTally)
+      .arg(tally_.hitCount)
+      .arg(shared_.trialCount)
+      .arg(text(ratioText(ratio)));
 }
 
 void Form1::autoStart() {
@@ -449,21 +444,21 @@ void Form1::init() {
 }
 
 void Form1::showNewCard() {
-  for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->setShown(false);
+  for (cardIndex_ = 1; cardIndex_ <= kCardCount; ++cardIndex_) {
+    card(cardIndex_)->setShown(false);
   }
-  tally.currentCard = drawCard(random_, timeOfDay_);
-  card(tally.currentCard)->setShown(true);
+  tally_.currentCard = drawCard(random_, timeOfDay_);
+  card(tally_.currentCard)->setShown(true);
 }
 
 void Form1::timerTick() {
   showNewCard();
-  if (drawMode != DrawMode::Automatic) {
+  if (drawMode_ != DrawMode::Automatic) {
     return;
   }
-  const AutomaticTrial trial = countAutomaticTrial(shared_, tally);
+  const AutomaticTrial trial = countAutomaticTrial(shared_, tally_);
   if (trial.hit) {
-    Label4->setCaption(text(plainText(tally.hitCount)));
+    Label4->setCaption(text(plainText(tally_.hitCount)));
   }
   // Only the tick that ends a run changes the buttons or has a result to tell.
   std::optional<FocusKeeper> keeper;
@@ -472,7 +467,7 @@ void Form1::timerTick() {
     enter(State::Finished);
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  const float ratio = storeRatio(shared_, tally);
+  const float ratio = storeRatio(shared_, tally_);
   Label6->setCaption(text(ratioText(ratio)));
   if (keeper) {
     keeper->tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
@@ -493,8 +488,8 @@ void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
   QMessageBox box(QMessageBox::NoIcon, translated(kExitTitle), translated(kExitText),
                   QMessageBox::Ok, this);
-  exitAnswer = box.exec();
-  if (exitAnswer == QMessageBox::Ok) {
+  exitAnswer_ = box.exec();
+  if (exitAnswer_ == QMessageBox::Ok) {
     forms_.endProgram();
   }
 }

@@ -50,18 +50,9 @@ class Form1 : public QWidget {
 
   Form1(Forms& forms, Module1& shared);
 
-  // For the tests: the state behind the widgets.
-  std::int16_t currentDrawMode() const { return static_cast<std::int16_t>(drawMode); }
-  const DrawTally& currentTally() const { return tally; }
-
-  // For the tests: draws from a generator started at `seed` and reseeded from
-  // `timeOfDay` instead of the clock, so that a sequence of commands can be replayed.
-  void setDrawSource(std::uint64_t seed, std::function<float()> timeOfDay);
-
-  // Member `index` (1-52) of the card image array.
-  ImageControl* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
-
  private:
+  friend class Form1Testing;  // the tests' view of the state behind the widgets
+
   void buildLayout();
   void connectCommands();
 
@@ -81,6 +72,8 @@ class Form1 : public QWidget {
   // Offers what `state` allows and runs or stops Timer1 to suit.
   void enter(State state);
 
+  // Member `index` (1-52) of the card image array.
+  ImageControl* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
   // Hides every card image, draws a card and shows its image.
   void showNewCard();
   // "5 of 12 cards are multiples of 3; ratio 0.4166667."
@@ -89,14 +82,15 @@ class Form1 : public QWidget {
 
   Forms& forms_;
   Module1& shared_;
-  DrawTally tally;
+  DrawTally tally_;
   RandomSource random_{RandomSource::entropySeed()};
   std::function<float()> timeOfDay_ = secondsSinceMidnight;
 
-  DrawMode drawMode = DrawMode::Manual;
-  std::int16_t cardIndex = 0;
-  std::int32_t exitAnswer = 0;
+  DrawMode drawMode_ = DrawMode::Manual;
+  std::int16_t cardIndex_ = 0;
+  std::int32_t exitAnswer_ = 0;
 
+  // The controls, by the names the window was designed with.
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* Command3 = nullptr;
