@@ -29,9 +29,10 @@ constexpr TwipsRect kPicture1{120, 600, 9495, 4815};
 constexpr QPoint kLine1From{0, 360};
 constexpr QPoint kLine1To{9720, 360};
 
-// Palette entries 0 and 9 of the standard 16 colours.
+// Entries 0 and 9 of the standard 16-colour palette, which names 9 "light
+// blue" although it is pure blue.
 const QColor kBlack(0, 0, 0);
-const QColor kLightBlue(0, 0, 255);
+const QColor kBlue(0, 0, 255);
 
 struct PlacedText {
   const char* text;
@@ -134,20 +135,20 @@ void Form2::drawGraph() {
   DrawingArea& area = *Picture1;
   area.line({xFor(0), kAxisTop}, {xFor(0), yFor(0)}, kBlack);
   area.line({xFor(0), yFor(0)}, {xFor(kLastVisibleTrial), yFor(0)}, kBlack);
-  for (graphIndex = kRatioTicks.first; graphIndex <= kRatioTicks.last;
-       graphIndex += kRatioTicks.step) {
-    area.line({kRatioTickLeft, graphIndex * 1.0}, {kRatioTickRight, graphIndex * 1.0}, kBlack);
+  for (graphIndex_ = kRatioTicks.first; graphIndex_ <= kRatioTicks.last;
+       graphIndex_ += kRatioTicks.step) {
+    area.line({kRatioTickLeft, graphIndex_ * 1.0}, {kRatioTickRight, graphIndex_ * 1.0}, kBlack);
   }
-  for (graphIndex = kDashes.first; graphIndex <= kDashes.last; graphIndex += kDashes.step) {
-    area.line({graphIndex * 1.0, yFor(kDashedRatio)},
-              {graphIndex + kDashLength, yFor(kDashedRatio)}, kBlack);
+  for (graphIndex_ = kDashes.first; graphIndex_ <= kDashes.last; graphIndex_ += kDashes.step) {
+    area.line({graphIndex_ * 1.0, yFor(kDashedRatio)},
+              {graphIndex_ + kDashLength, yFor(kDashedRatio)}, kBlack);
   }
   for (const PlacedText& label : kRatioLabels) {
     printAt(area, label);
   }
-  for (graphIndex = kTrialTicks.first; graphIndex <= kTrialTicks.last;
-       graphIndex += kTrialTicks.step) {
-    area.line({graphIndex * 1.0, kTrialTickTop}, {graphIndex * 1.0, kTrialTickBottom}, kBlack);
+  for (graphIndex_ = kTrialTicks.first; graphIndex_ <= kTrialTicks.last;
+       graphIndex_ += kTrialTicks.step) {
+    area.line({graphIndex_ * 1.0, kTrialTickTop}, {graphIndex_ * 1.0, kTrialTickBottom}, kBlack);
   }
   for (const PlacedText& label : kTrialLabels) {
     printAt(area, label);
@@ -156,11 +157,11 @@ void Form2::drawGraph() {
     printAt(area, caption);
   }
 
-  area.point(dataPoint(1, shared_.ratioHistory[1]), kLightBlue);
+  area.point(dataPoint(1, shared_.ratioHistory[1]), kBlue);
   const std::int32_t last = std::min(shared_.trialCount, kLastVisibleTrial);
-  for (graphIndex = 2; graphIndex <= last; ++graphIndex) {
-    area.lineTo(dataPoint(graphIndex, shared_.ratioHistory[static_cast<std::size_t>(graphIndex)]),
-                kLightBlue);
+  for (graphIndex_ = 2; graphIndex_ <= last; ++graphIndex_) {
+    area.lineTo(dataPoint(graphIndex_, shared_.ratioHistory[static_cast<std::size_t>(graphIndex_)]),
+                kBlue);
   }
   describeGraph();
 }

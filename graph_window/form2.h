@@ -15,7 +15,7 @@ struct Module1;
 //
 // Command1 "Close" at the top right over Line1; Picture1, a drawing area of
 // 1100 x 120 units, holds the axes, ticks, labels, the dashed line at 0.30 and
-// the light-blue polyline of the ratio history. The graph is drawn each time the
+// the blue polyline of the ratio history. The graph is drawn each time the
 // window becomes the program's active window, over what is already there, and
 // the picture is kept in between; screen readers get it in words, as the
 // drawing area's description. Reads Module1's trialCount and ratioHistory;
@@ -42,7 +42,7 @@ class Form2 : public QWidget {
 
   Forms& forms_;
   const Module1& shared_;
-  std::int32_t graphIndex = 0;
+  std::int32_t graphIndex_ = 0;
 
   QPushButton* Command1 = nullptr;
   DrawingArea* Picture1 = nullptr;

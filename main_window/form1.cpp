@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "commandbutton.h"
@@ -152,6 +153,45 @@ constexpr QPoint kLine1To{0, 360};
 
 constexpr std::chrono::milliseconds kTimer1Interval{1};  // as fast as ticks come
 
+// ---- The window's states ----
+
+using State = Form1::State;
+using DrawMode = Form1::DrawMode;
+
+// What a state offers: the buttons Command1 to Command8 (Draw, Shuffle, Exit,
+// AutoStart, AutoStop, Init, Graph display, Help), E enabled and D disabled;
+// whether Timer1 runs; how its ticks count. Over them all, Shuffle is never
+// offered once the ratio history is full (Form1::enter).
+struct StateRow {
+  State state;
+  std::string_view buttons;
+  bool timerRuns;
+  DrawMode drawMode;
+};
+
+// clang-format off
+constexpr std::array<StateRow, 6> kStates{{
+    // state           Command1-8  Timer1  ticks
+    {State::Ready,     "DEEEDDDE", false,  DrawMode::Manual},
+    {State::Shuffling, "EDDDDDDD", true,   DrawMode::Manual},
+    {State::Drawn,     "DEEEDEEE", false,  DrawMode::Manual},
+    {State::Running,   "DDDDEDDD", true,   DrawMode::Automatic},
+    {State::Stopped,   "DEEEDEEE", false,  DrawMode::Manual},
+    {State::Finished,  "DDEDDEEE", false,  DrawMode::Manual},
+}};
+// clang-format on
+
+constexpr bool wellFormed(const std::array<StateRow, 6>& rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (static_cast<std::size_t>(rows.at(i).state) != i || rows.at(i).buttons.size() != 8 ||
+        rows.at(i).buttons.find_first_not_of("ED") != std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(wellFormed(kStates), "one row per state, in order, with a letter per button");
+
 // ---- Texts the handlers write ----
 
 const char* const kExitTitle = QT_TRANSLATE_NOOP("Form1", "Playing card");
@@ -286,16 +326,13 @@ void Form1::buildLayout() {
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
-  // Tab indices 0-2, MMControl1 at 3, then 16-18, 20 and 21. The labels hold 4-15
-  // and 19 but take no focus, and the hidden control is skipped.
-  QWidget::setTabOrder(Command1, Command2);
-  QWidget::setTabOrder(Command2, Command3);
-  QWidget::setTabOrder(Command3, MMControl1);
-  QWidget::setTabOrder(MMControl1, Command4);
-  QWidget::setTabOrder(Command4, Command5);
-  QWidget::setTabOrder(Command5, Command6);
-  QWidget::setTabOrder(Command6, Command7);
-  QWidget::setTabOrder(Command7, Command8);
+  // The buttons in the order of their numbers, with the hidden cue control
+  // after Exit, where Tab skips it. The labels and card images take no focus.
+  const std::array<QWidget*, 9> tabOrder{Command1, Command2, Command3, MMControl1, Command4,
+                                         Command5, Command6, Command7, Command8};
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+    QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+  }
 
   Timer1 = new TimerControl(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -317,165 +354,120 @@ void Form1::connectCommands() {
   connect(Timer1, &TimerControl::runningChanged, pacer_, &FramePacer::setHeld);
 }
 
-void Form1::setDrawSource(std::uint64_t seed, std::function<float()> timeOfDay) {
-  random_ = RandomSource(seed);
-  timeOfDay_ = std::move(timeOfDay);
-}
-
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
 
 void Form1::load() {
-  drawMode = kManual;
-  tally.currentCard = 0;
-  for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->setShown(false);
+  reset();
+  Label7->setCaption(text(theoreticalProbabilityText()));
+  enter(State::Ready);
+}
+
+void Form1::reset() {
+  tally_.currentCard = 0;
+  for (cardIndex_ = 2; cardIndex_ <= kCardCount; ++cardIndex_) {
+    card(cardIndex_)->setShown(false);
   }
+  card(1)->setShown(true);
   shared_.trialCount = 0;
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  tally.hitCount = 0;
-  Label4->setCaption(text(plainText(tally.hitCount)));
-  Label7->setCaption(text(theoreticalProbabilityText()));
-  Command5->setEnabled(false);
-  Command2->setEnabled(true);
-  Command1->setEnabled(false);
-  Command6->setEnabled(false);
-  Command7->setEnabled(false);
+  tally_.hitCount = 0;
+  Label4->setCaption(text(plainText(tally_.hitCount)));
+  Label6->setCaption(QString());
+}
+
+void Form1::enter(State state) {
+  const StateRow& row = kStates.at(static_cast<std::size_t>(state));
+  const std::array<QPushButton*, 8> buttons{Command1, Command2, Command3, Command4,
+                                            Command5, Command6, Command7, Command8};
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    // Once the last place in the history is taken, no more manual draws.
+    const bool closed = buttons.at(i) == Command2 && historyFull();
+    buttons.at(i)->setEnabled(row.buttons.at(i) == 'E' && !closed);
+  }
+  drawMode_ = row.drawMode;
+  if (row.timerRuns) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
 }
 
 void Form1::shuffle() {
   const FocusKeeper keeper(this);
-  drawMode = kManual;
-  Command1->setEnabled(true);
-  Command2->setEnabled(false);
-  Command3->setEnabled(false);
-  Command4->setEnabled(false);
-  Command6->setEnabled(false);
-  Command7->setEnabled(false);
-  Command8->setEnabled(false);
-  Timer1->start();
+  enter(State::Shuffling);
 }
 
 void Form1::draw() {
   FocusKeeper keeper(this);
-  drawMode = kManual;
-  Command1->setEnabled(false);
-  Command2->setEnabled(true);
-  Command3->setEnabled(true);
-  Command4->setEnabled(true);
-  Command6->setEnabled(true);
-  Command7->setEnabled(true);
-  Command8->setEnabled(true);
-  Timer1->stop();
   // A Draw quicker than the first tick would find no card on view, and card 0
   // would count as a multiple of 3: draw and show one first, as a tick would.
-  if (tally.currentCard == 0) {
+  if (tally_.currentCard == 0) {
     showNewCard();
   }
-  const ManualTrial trial = countManualTrial(shared_, tally);
-  // The last place in the history is taken: no more manual draws.
-  if (historyFull()) {
-    Command2->setEnabled(false);
-  }
+  const ManualTrial trial = countManualTrial(shared_, tally_);
+  enter(State::Drawn);
   if (!trial.counted) {
     return;
   }
   Label3->setCaption(text(signedBlankText(trial.trialCount)));
   if (trial.hit) {
-    Label4->setCaption(text(signedBlankText(tally.hitCount)));
+    Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
   Label6->setCaption(text(ratioText(trial.ratio)));
-  keeper.tell(translated(kDrewCard).arg(cardName(tally.currentCard)) + QLatin1Char(' ') +
+  keeper.tell(translated(kDrewCard).arg(cardName(tally_.currentCard)) + QLatin1Char(' ') +
               tallyText(trial.ratio));
 }
 
 QString Form1::tallyText(float ratio) const {
-  return translated(kTally).arg(tally.hitCount).arg(shared_.trialCount).arg(text(ratioText(ratio)));
+  return translated(kTally)
+      .arg(tally_.hitCount)
+      .arg(shared_.trialCount)
+      .arg(text(ratioText(ratio)));
 }
 
 void Form1::autoStart() {
   const FocusKeeper keeper(this);
-  drawMode = kAutomatic;
-  Timer1->start();
-  Command2->setEnabled(false);
-  Command3->setEnabled(false);
-  Command4->setEnabled(false);
-  Command5->setEnabled(true);
-  Command6->setEnabled(false);
-  Command7->setEnabled(false);
-  Command8->setEnabled(false);
+  enter(State::Running);
 }
 
 void Form1::autoStop() {
   const FocusKeeper keeper(this);
-  drawMode = kManual;
-  Timer1->stop();
-  Command1->setEnabled(false);
-  Command2->setEnabled(!historyFull());
-  Command3->setEnabled(true);
-  Command4->setEnabled(true);
-  Command5->setEnabled(false);
-  Command6->setEnabled(true);
-  Command7->setEnabled(true);
-  Command8->setEnabled(true);
+  enter(State::Stopped);
 }
 
 void Form1::init() {
   FocusKeeper keeper(this);
   keeper.tell(QString());  // a new experiment: nothing drawn to tell of
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
-  drawMode = kManual;
-  tally.currentCard = 0;
-  for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->setShown(false);
-  }
-  card(1)->setShown(true);
-  shared_.trialCount = 0;
-  Label3->setCaption(text(plainText(shared_.trialCount)));
-  tally.hitCount = 0;
-  Label4->setCaption(text(plainText(tally.hitCount)));
-  Label6->setCaption(QString());
-  Command7->setEnabled(false);
-  Command6->setEnabled(false);
-  Command5->setEnabled(false);
-  Command4->setEnabled(true);
-  Command2->setEnabled(true);
-  Command1->setEnabled(false);
+  reset();
+  enter(State::Ready);
 }
 
 void Form1::showNewCard() {
-  for (cardIndex = 1; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->setShown(false);
+  for (cardIndex_ = 1; cardIndex_ <= kCardCount; ++cardIndex_) {
+    card(cardIndex_)->setShown(false);
   }
-  tally.currentCard = drawCard(random_, timeOfDay_);
-  card(tally.currentCard)->setShown(true);
+  tally_.currentCard = drawCard(random_, timeOfDay_);
+  card(tally_.currentCard)->setShown(true);
 }
 
 void Form1::timerTick() {
   showNewCard();
-  if (drawMode != kAutomatic) {
+  if (drawMode_ != DrawMode::Automatic) {
     return;
   }
-  const AutomaticTrial trial = countAutomaticTrial(shared_, tally);
+  const AutomaticTrial trial = countAutomaticTrial(shared_, tally_);
   if (trial.hit) {
-    Label4->setCaption(text(plainText(tally.hitCount)));
+    Label4->setCaption(text(plainText(tally_.hitCount)));
   }
   // Only the tick that ends a run changes the buttons or has a result to tell.
   std::optional<FocusKeeper> keeper;
   if (trial.ended) {
     keeper.emplace(this);
-    Timer1->stop();
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
-    Command3->setEnabled(true);
-    Command4->setEnabled(false);
-    Command5->setEnabled(false);
-    Command6->setEnabled(true);
-    Command7->setEnabled(true);
-    Command8->setEnabled(true);
-    drawMode = kManual;
+    enter(State::Finished);
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  const float ratio = storeRatio(shared_, tally);
+  const float ratio = storeRatio(shared_, tally_);
   Label6->setCaption(text(ratioText(ratio)));
   if (keeper) {
     keeper->tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
@@ -496,8 +488,8 @@ void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
   QMessageBox box(QMessageBox::NoIcon, translated(kExitTitle), translated(kExitText),
                   QMessageBox::Ok, this);
-  exitAnswer = box.exec();
-  if (exitAnswer == QMessageBox::Ok) {
+  exitAnswer_ = box.exec();
+  if (exitAnswer_ == QMessageBox::Ok) {
     forms_.endProgram();
   }
 }

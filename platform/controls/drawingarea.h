@@ -32,7 +32,6 @@ class DrawingArea : public QFrame {
   // One point, which becomes the current position.
   void point(QPointF at, const QColor& colour);
 
-  QPointF currentPosition() const { return current_; }
   void setCurrentX(double x) { current_.setX(x); }
   void setCurrentY(double y) { current_.setY(y); }
 
@@ -51,14 +50,6 @@ class DrawingArea : public QFrame {
   bool readAsText() const { return readAsText_; }
   void setReadAsText(bool text) { readAsText_ = text; }
 
-  // The picture in device pixels.
-  const QImage& picture() {
-    fitPicture();
-    return picture_;
-  }
-  // The device pixel a point of the user scale falls on.
-  QPoint toDevice(QPointF at) const;
-
  signals:
   // Each text output, as print() received it.
   void printed(const QString& text);
@@ -68,7 +59,11 @@ class DrawingArea : public QFrame {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  friend class DrawingAreaTesting;  // the picture, pixel for pixel, for the tests
+
   void fitPicture();
+  // The device pixel a point of the user scale falls on.
+  QPoint toDevice(QPointF at) const;
   QSizeF scaleSize() const;
   double devicePixelsPerUnitX() const;
   double devicePixelsPerUnitY() const;

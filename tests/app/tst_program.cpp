@@ -2,21 +2,22 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <array>
 #include <cstdio>
+#include <map>
 #include <memory>
 
+#include "cards.h"
 #include "eventwait.h"
 #include "form1.h"
+#include "form1_testing.h"
 #include "form2.h"
 #include "form4.h"
 #include "imagecontrol.h"
@@ -35,13 +36,6 @@ constexpr int kRunLength = 1000;
 
 // Buttons in Command order: Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph display, Help.
 enum Button { Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph, Help };
-
-int rankOfCard(int card) {
-  if (card == 13 || card == 26 || card == 39 || card == 52) {
-    return 13;
-  }
-  return card % 13;
-}
 
 QString ratioOf(int hits, int trials) {
   const auto ratio = static_cast<float>(static_cast<double>(hits) / trials);
@@ -120,7 +114,7 @@ struct Model {
         if (!full()) {
           ++trials;
           label3 = QLatin1Char(' ') + QString::number(trials);
-          if (rankOfCard(card) % 3 == 0) {
+          if (isMultipleOfThree(card)) {
             ++hits;
             label4 = QLatin1Char(' ') + QString::number(hits);
           }
@@ -167,7 +161,7 @@ struct Model {
       return;
     }
     if (trials < kRunLength) {
-      if (rankOfCard(card) % 3 == 0) {
+      if (isMultipleOfThree(card)) {
         ++hits;
         label4 = QString::number(hits);
       }
@@ -205,15 +199,6 @@ struct Model {
 
 void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-// Presses OK on the Exit box as soon as it is up.
-void answerExitBox() {
-  QTimer::singleShot(0, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      box->button(QMessageBox::Ok)->click();
-    }
-  });
-}
-
 // What the model says against what the program shows; empty when they agree.
 QString differences(const Model& model, TestProgram& program) {
   QStringList out;
@@ -248,9 +233,9 @@ QString differences(const Model& model, TestProgram& program) {
            QStringLiteral("%1 enabled").arg(QLatin1String(kCommands[static_cast<std::size_t>(b)])));
   }
   expect(timerOf(main)->isActive() == model.timerOn, QStringLiteral("Timer1"));
-  expect(main->currentDrawMode() == model.drawMode, QStringLiteral("drawMode"));
+  expect(Form1Testing::drawMode(*main) == model.drawMode, QStringLiteral("drawMode"));
   expect(program.module1().trialCount == model.trials, QStringLiteral("trialCount"));
-  expect(main->currentTally().hitCount == model.hits, QStringLiteral("hitCount"));
+  expect(Form1Testing::tally(*main).hitCount == model.hits, QStringLiteral("hitCount"));
   expect(captionOf(main, "Label3") == model.label3,
          QStringLiteral("Label3 '%1' not '%2'").arg(captionOf(main, "Label3"), model.label3));
   expect(captionOf(main, "Label4") == model.label4,
@@ -260,7 +245,7 @@ QString differences(const Model& model, TestProgram& program) {
   expect(captionOf(main, "Label7") == QLatin1String("0.3076923"), QStringLiteral("Label7"));
   QList<int> shown;
   for (int index = 1; index <= 52; ++index) {
-    if (main->card(index)->isShown()) {
+    if (cardOf(main, index)->isShown()) {
       shown.append(index);
     }
   }
@@ -311,7 +296,7 @@ QStringList availableActions(const Model& model) {
 }
 
 int cardOnView(TestProgram& program) {
-  return program.form1() != nullptr ? program.form1()->currentTally().currentCard : 0;
+  return program.form1() != nullptr ? Form1Testing::tally(*program.form1()).currentCard : 0;
 }
 
 // Applies one action to both; false if it is not available now.
@@ -328,7 +313,7 @@ bool perform(const QString& action, Model& model, TestProgram& program) {
   } else if (action.startsWith(QLatin1String("Form1.Command"))) {
     const int number = action.mid(13).toInt();
     if (number == 3) {
-      answerExitBox();
+      answerMessageBox();
     }
     buttonOf(program.form1(), kCommands[static_cast<std::size_t>(number - 1)])->click();
     model.press(static_cast<Button>(number - 1), cardOnView(program));
@@ -529,10 +514,10 @@ int writeNothingScenario() {
     return 3;
   }
   buttonOf(main, "Command2")->click();
-  runEventsUntil([main] { return main->currentTally().currentCard != 0; }, 10000);
+  runEventsUntil([main] { return Form1Testing::tally(*main).currentCard != 0; }, 60000);
   buttonOf(main, "Command1")->click();
   buttonOf(main, "Command4")->click();
-  runEventsUntil([main] { return !timerOf(main)->isActive(); }, 10000);
+  runEventsUntil([main] { return !timerOf(main)->isActive(); }, 60000);
   // Each window is up, as the user would find it, before its button is pressed.
   auto openAndClose = [&program, main](const char* command, auto window) {
     buttonOf(main, command)->click();
@@ -546,7 +531,7 @@ int writeNothingScenario() {
     return 5;
   }
   buttonOf(main, "Command6")->click();
-  answerExitBox();
+  answerMessageBox();
   buttonOf(main, "Command3")->click();
   return program.ended ? 0 : 4;
 }
@@ -555,28 +540,28 @@ int writeNothingScenario() {
 
 void TestProgram_::writesNoFiles() {
   QTemporaryDir root;
-  const QStringList folders{QStringLiteral("home"),  QStringLiteral("config"),
-                            QStringLiteral("cache"), QStringLiteral("data"),
-                            QStringLiteral("state"), QStringLiteral("runtime"),
-                            QStringLiteral("work")};
-  for (const QString& folder : folders) {
+  // Each folder, and the variable that names it to the child ("work" is its working folder).
+  const std::map<QString, const char*> variables{
+      {"home", "HOME"},          {"config", "XDG_CONFIG_HOME"}, {"cache", "XDG_CACHE_HOME"},
+      {"data", "XDG_DATA_HOME"}, {"state", "XDG_STATE_HOME"},   {"runtime", "XDG_RUNTIME_DIR"},
+      {"work", nullptr}};
+  QStringList folders;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const auto& [folder, variable] : variables) {
     QVERIFY(QDir(root.path()).mkdir(folder));
+    folders.append(folder);
+    if (variable != nullptr) {
+      environment.insert(QLatin1String(variable), root.filePath(folder));
+    }
   }
   QFile::setPermissions(root.filePath(QStringLiteral("runtime")),
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));
-  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
-  environment.insert(QStringLiteral("XDG_CACHE_HOME"), root.filePath(QStringLiteral("cache")));
-  environment.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
-  environment.insert(QStringLiteral("XDG_STATE_HOME"), root.filePath(QStringLiteral("state")));
-  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
   QProcess child;
   child.setProcessEnvironment(environment);
   child.setWorkingDirectory(root.filePath(QStringLiteral("work")));
   child.setProcessChannelMode(QProcess::ForwardedChannels);
   child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-nothing")});
-  QVERIFY(child.waitForFinished(60000));
+  QVERIFY(child.waitForFinished(180000));
   QCOMPARE(child.exitCode(), 0);
   QStringList written;
   QDirIterator it(root.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "drawingarea.h"
+#include "drawingarea_testing.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
@@ -124,13 +125,8 @@ void TestForm4::windowPlace() {
   QCOMPARE(buttonOf(help, "Command1")->text(), QStringLiteral("Close"));
   QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
            help->windowTitle());
-  {
-    const Translations translations(kJapanese);
-    const Form4 japanese(s.program);
-    QCOMPARE(japanese.windowTitle(),
-             QStringLiteral(" トランプ＿ヘルプ（問題と操作方法） © 2026 Vandrel 開発者"));
-    QCOMPARE(buttonOf(&japanese, "Command1")->text(), QStringLiteral("閉じる"));
-  }
+  QCOMPARE(japaneseCaptions<Form4>(s.program),
+           (QStringList{" トランプ＿ヘルプ（問題と操作方法） © 2026 Vandrel 開発者", "閉じる"}));
   QCOMPARE(help->picture1()->geometry(), QRect(8, 32, 561, 449));
   const QFontInfo font(help->picture1()->font());
   QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
@@ -177,14 +173,15 @@ void TestForm4::printsTheTwentyTwoLines() {
            expected.join(QLatin1Char('\n')));
   // The Japanese lines were written to end inside the window; the English
   // ones are cut at its edge.
-  VANDREL_COMPARE_REFERENCE(help->picture1()->picture(), japanese ? "help_ja" : "help");
+  VANDREL_COMPARE_REFERENCE(DrawingAreaTesting::picture(*help->picture1()),
+                            japanese ? "help_ja" : "help");
 }
 
 void TestForm4::reactivationClearsAndPrintsAgain() {
   Session s;
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);
-  const QImage printedOnce = help->picture1()->picture();
+  const QImage printedOnce = DrawingAreaTesting::picture(*help->picture1());
   // Something else on the area, which the next printing must erase.
   help->picture1()->line({0, 6000}, {8000, 6000}, Qt::black);
   help->picture1()->setCurrentY(5000);
@@ -192,7 +189,7 @@ void TestForm4::reactivationClearsAndPrintsAgain() {
   QVERIFY(QTest::qWaitForWindowActive(s.program.form1()));
   help->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(help));
-  QCOMPARE(help->picture1()->picture(), printedOnce);
+  QCOMPARE(DrawingAreaTesting::picture(*help->picture1()), printedOnce);
 }
 
 void TestForm4::secondHelpBringsTheSameWindow() {

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "cards.h"
 #include "eventwait.h"
 #include "experiment.h"
 #include "form1.h"
@@ -30,14 +31,6 @@
 
 namespace {
 
-// A card's name in words, written out here on its own.
-QString cardNameOf(int card) {
-  const QStringList suits{"spades", "clubs", "hearts", "diamonds"};
-  const QStringList ranks{"Ace", "2", "3",  "4",    "5",     "6",   "7",
-                          "8",   "9", "10", "Jack", "Queen", "King"};
-  return ranks.at((card - 1) % 13) + QStringLiteral(" of ") + suits.at((card - 1) / 13);
-}
-
 // Counts the paint events of the objects it is installed on.
 class PaintCounter : public QObject {
  public:
@@ -55,7 +48,7 @@ class PaintCounter : public QObject {
 QList<int> visibleCards(const Session& s) {
   QList<int> visible;
   for (int index = 1; index <= kCardCount; ++index) {
-    ImageControl* card = s.form->card(index);
+    ImageControl* card = cardOf(s.form, index);
     const bool told = !QAccessible::queryAccessibleInterface(card)->state().invisible;
     if (card->isShown() || told) {
       visible.append(card->isShown() == told ? index : -index);
@@ -68,7 +61,7 @@ QList<int> visibleCards(const Session& s) {
 QString cardOnViewName(const Session& s) {
   const QList<int> visible = visibleCards(s);
   return visible.size() == 1 && visible.first() > 0
-             ? QAccessible::queryAccessibleInterface(s.form->card(visible.first()))
+             ? QAccessible::queryAccessibleInterface(cardOf(s.form, visible.first()))
                    ->text(QAccessible::Name)
              : QString();
 }
@@ -93,15 +86,7 @@ int playScenario(Program& program, const QByteArray& name) {
   QTimer::singleShot(10000, [] { QCoreApplication::exit(3); });
   if (name == "exit-ok") {
     QTimer::singleShot(50, form, [form] {
-      QTimer::singleShot(50, [] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || box->text() != QLatin1String("This software will exit.") ||
-            box->windowTitle() != QLatin1String("Playing card")) {
-          QCoreApplication::exit(4);
-          return;
-        }
-        box->button(QMessageBox::Ok)->click();
-      });
+      answerMessageBox();
       buttonOf(form, "Command3")->click();
     });
   } else if (name == "close-main") {
@@ -134,11 +119,9 @@ class TestForm1 : public QObject {
   void noDefaultButton();
   void buttonStates_data();
   void buttonStates();
-  void automaticRunShowsOneCardMoreThanItCounts();
   void labelTexts_data();
   void labelTexts();
   void everyTickShowsTheCardDrawn();
-  void drawBeforeTheFirstTickCountsARealCard();
   void historyBoundStopsManualDraws();
   void fullRunWithTheRealTimer();
   void keyboardAloneKeepsTheFocus();
@@ -171,13 +154,9 @@ void TestForm1::windowPlace() {
   QVERIFY(!s.form->windowIcon().isNull());
   QCOMPARE(QAccessible::queryAccessibleInterface(s.form)->text(QAccessible::Name),
            s.form->windowTitle());
-  {
-    const Translations translations(kJapanese);
-    StubForms forms;
-    const Form1 japanese(forms, s.program.module1());
-    QCOMPARE(japanese.windowTitle(),
-             QStringLiteral("Vandrel") + QChar(0x3000) + QStringLiteral("© 2026 Vandrel 開発者"));
-  }
+  StubForms forms;
+  QCOMPARE(japaneseCaptions<Form1>(forms, s.program.module1()),
+           (QStringList{QStringLiteral("Vandrel\u3000© 2026 Vandrel 開発者"), "引く"}));
   // Enlarging the window moves nothing.
   const QRect before = s.button("Command1")->geometry();
   s.form->resize(900, 600);
@@ -353,47 +332,36 @@ void TestForm1::buttonStates() {
   }
   QCOMPARE(s.buttonStates(), states);
   QCOMPARE(s.timer()->isActive(), timerOn);
-  QCOMPARE(s.form->currentDrawMode(), drawMode);
+  QCOMPARE(s.drawMode(), drawMode);
   QCOMPARE(s.program.module1().trialCount, trials);
   QCOMPARE(s.caption("Label3"), label3);
 }
 
-void TestForm1::automaticRunShowsOneCardMoreThanItCounts() {
-  Session s;
-  s.perform(QStringLiteral("AutoStart"));
-  s.runToEnd();
-  QCOMPARE(s.ticks, 1001);
-  QCOMPARE(s.program.module1().trialCount, 1000);
-  const DrawTally& tally = s.form->currentTally();
-  QCOMPARE(s.caption("Label4"), QString::number(tally.hitCount));
-  const float last = s.program.module1().ratioHistory[1000];
-  QCOMPARE(last, static_cast<float>(tally.hitCount / 1000.0));
-  QCOMPARE(s.caption("Label6"), QString::fromStdString(ratioText(last)));
-}
-
 // Replayed draws: the cards, and so the texts, are the same every time. The
-// first three cards are the 9 of clubs, the ace of hearts and the queen of diamonds.
+// first three cards are the 9 of clubs, the ace of hearts and the queen of
+// diamonds; a run draws one card more than it counts.
 void TestForm1::labelTexts_data() {
   QTest::addColumn<QStringList>("actions");
   QTest::addColumn<QString>("label3");
   QTest::addColumn<QString>("label4");
   QTest::addColumn<QString>("label6");
-  QTest::newRow("Draw writes a leading space") << QStringList{"Shuffle", "tick", "Draw"} << " 1"
-                                               << " 1"
-                                               << "1.0000000";
-  QTest::newRow("a tick writes none") << QStringList{"AutoStart", "tick*7", "AutoStop"} << "7"
-                                      << "4"
-                                      << "0.5714286";
-  QTest::newRow("three Draws") << QStringList{"manual*3"} << " 3"
-                               << " 2"
-                               << "0.6666667";
-  QTest::newRow("a run after 1001 Draws ends in the plain form")
-      << QStringList{"manual*1001", "AutoStart", "tick"} << "1001"
-      << " 326"
-      << "0.3256743";
-  QTest::newRow("Init") << QStringList{"manual*3", "Init"} << "0"
-                        << "0"
-                        << "";
+  QTest::addColumn<QString>("card");  // the card on view, as a screen reader hears it
+  QTest::addColumn<int>("drawn");     // cards drawn in all
+  auto row = [](const char* name, const QStringList& actions, const char* label3,
+                const char* label4, const char* label6, const char* card, int drawn) {
+    QTest::newRow(name) << actions << label3 << label4 << label6 << card << drawn;
+  };
+  row("Draw writes a leading space", {"Shuffle", "tick", "Draw"}, " 1", " 1", "1.0000000",
+      "9 of clubs", 1);
+  row("a tick writes none", {"AutoStart", "tick*7", "AutoStop"}, "7", "4", "0.5714286",
+      "3 of hearts", 7);
+  row("three Draws", {"manual*3"}, " 3", " 2", "0.6666667", "Queen of diamonds", 3);
+  row("a Draw before any tick counts a card it draws", {"manual*1", "Init", "Shuffle", "Draw"},
+      " 1", "0", "0.0000000", "Ace of hearts", 2);
+  row("a whole run", {"AutoStart", "run"}, "1000", "325", "0.3250000", "Queen of diamonds", 1001);
+  row("a run after 1001 Draws ends in the plain form", {"manual*1001", "AutoStart", "tick"}, "1001",
+      " 326", "0.3256743", "4 of clubs", 1002);
+  row("Init", {"manual*3", "Init"}, "0", "0", "", "Ace of spades", 3);
 }
 
 void TestForm1::labelTexts() {
@@ -401,6 +369,8 @@ void TestForm1::labelTexts() {
   QFETCH(QString, label3);
   QFETCH(QString, label4);
   QFETCH(QString, label6);
+  QFETCH(QString, card);
+  QFETCH(int, drawn);
   Session s;
   s.replayable(4);
   QCOMPARE(s.caption("Label6"), QString());
@@ -409,10 +379,8 @@ void TestForm1::labelTexts() {
   QCOMPARE(s.caption("Label4"), label4);
   QCOMPARE(s.caption("Label6"), label6);
   QCOMPARE(s.caption("Label7"), QStringLiteral("0.3076923"));
-  if (s.program.module1().trialCount == 0) {
-    QCOMPARE(visibleCards(s), QList<int>{1});
-    QCOMPARE(cardOnViewName(s), QStringLiteral("Ace of spades"));
-  }
+  QCOMPARE(cardOnViewName(s), card);
+  QCOMPARE(s.clockReads, drawn);
 }
 
 void TestForm1::everyTickShowsTheCardDrawn() {
@@ -424,31 +392,19 @@ void TestForm1::everyTickShowsTheCardDrawn() {
   QSet<int> seen;
   for (int i = 0; i < 300; ++i) {
     s.tick();
-    const int card = s.form->currentTally().currentCard;
+    const int card = s.tally().currentCard;
     QCOMPARE(visibleCards(s), QList<int>{card});
-    QCOMPARE(cardOnViewName(s), cardNameOf(card));
+    QCOMPARE(cardOnViewName(s), cardName(card));
     seen.insert(card);
   }
   QVERIFY2(seen.size() > 40, "ticks keep showing the same few cards");
   // Each card drawn anew from the time of day, once.
   QCOMPARE(s.clockReads, 300);
-  const int shown = s.form->currentTally().currentCard;
+  const int shown = s.tally().currentCard;
   s.perform(QStringLiteral("Draw"));
   QCOMPARE(visibleCards(s), QList<int>{shown});
   QCOMPARE(s.program.module1().trialCount, 1);
   QCOMPARE(s.clockReads, 300);
-}
-
-void TestForm1::drawBeforeTheFirstTickCountsARealCard() {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    Session s;
-    s.perform(QStringLiteral("Shuffle"));
-    s.perform(QStringLiteral("Draw"));
-    const DrawTally& tally = s.form->currentTally();
-    QVERIFY(tally.currentCard >= 1 && tally.currentCard <= kCardCount);
-    QCOMPARE(visibleCards(s), QList<int>{tally.currentCard});
-    QCOMPARE(tally.hitCount, isHit(rankOf(tally.currentCard)) ? 1 : 0);
-  }
 }
 
 void TestForm1::historyBoundStopsManualDraws() {
@@ -473,26 +429,23 @@ void TestForm1::historyBoundStopsManualDraws() {
 
 void TestForm1::fullRunWithTheRealTimer() {
   Session s;
+  s.replayable(4);  // the draws of labelTexts' "a whole run"
   QVERIFY(QTest::qWaitForWindowExposed(s.form));
   PaintCounter cardPaints;
   for (int index = 1; index <= kCardCount; ++index) {
-    s.form->card(index)->installEventFilter(&cardPaints);
+    cardOf(s.form, index)->installEventFilter(&cardPaints);
   }
   QElapsedTimer clock;
   clock.start();
   QTest::mouseClick(s.button("Command4"), Qt::LeftButton);
   QVERIFY(s.timer()->isActive());
-  QVERIFY(runEventsUntil([&s] { return !s.timer()->isActive(); }, 20000));
+  QVERIFY(runEventsUntil([&s] { return !s.timer()->isActive(); }, 60000));
   const qint64 elapsed = clock.elapsed();
-  // A tick a millisecond makes a run of a second. Five leave room for a loaded
-  // machine, and still fail a pace of 10 ms, which would take ten.
-  QVERIFY2(elapsed < 5000, qPrintable(QStringLiteral("the run took %1 ms").arg(elapsed)));
-  QCOMPARE(s.program.module1().trialCount, 1000);
-  QCOMPARE(s.caption("Label3"), QStringLiteral("1000"));
-  QCOMPARE(s.caption("Label6"),
-           QString::fromStdString(ratioText(s.program.module1().ratioHistory[1000])));
-  QCOMPARE(s.buttonStates(), QStringLiteral("DDEDDEEE"));
   qInfo("1000 automatic draws took %lld ms", elapsed);
+  QCOMPARE(s.caption("Label3"), QStringLiteral("1000"));
+  QCOMPARE(s.caption("Label4"), QStringLiteral("325"));
+  QCOMPARE(s.caption("Label6"), QStringLiteral("0.3250000"));
+  QCOMPARE(s.buttonStates(), QStringLiteral("DDEDDEEE"));
 
   // The card was painted at most once per display frame, and once more at the end.
   const double frame = 1000 / s.form->screen()->refreshRate();
@@ -504,6 +457,7 @@ void TestForm1::fullRunWithTheRealTimer() {
 
 void TestForm1::keyboardAloneKeepsTheFocus() {
   Session s;
+  s.replayable(4);
   QVERIFY(QTest::qWaitForWindowActive(s.form));
   QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
   auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
@@ -519,19 +473,15 @@ void TestForm1::keyboardAloneKeepsTheFocus() {
     return descriptions;
   };
   QCOMPARE(told(), QStringList());
-  for (int round = 1; round <= 2; ++round) {
+  for (const char* draw :
+       {"Command2=Drew the 9 of clubs. 1 of 1 cards are multiples of 3; ratio 1.0000000.",
+        "Command2=Drew the Ace of hearts. 1 of 2 cards are multiples of 3; ratio 0.5000000."}) {
     press(Qt::Key_Space);  // Shuffle
     QCOMPARE(QApplication::focusWidget(), s.button("Command1"));
     s.tick();
     press(Qt::Key_Space);  // Draw
     QCOMPARE(QApplication::focusWidget(), s.button("Command2"));
-    const int card = s.form->currentTally().currentCard;
-    QCOMPARE(told(), QStringList(QStringLiteral("Command2=Drew the %1. %2 of %3 cards are "
-                                                "multiples of 3; ratio %4.")
-                                     .arg(cardNameOf(card))
-                                     .arg(s.form->currentTally().hitCount)
-                                     .arg(round)
-                                     .arg(s.caption("Label6"))));
+    QCOMPARE(told(), QStringList(QLatin1String(draw)));
   }
   press(Qt::Key_Tab);
   press(Qt::Key_Tab);
@@ -540,10 +490,8 @@ void TestForm1::keyboardAloneKeepsTheFocus() {
   QCOMPARE(QApplication::focusWidget(), s.button("Command5"));
   s.runToEnd();
   QCOMPARE(QApplication::focusWidget(), s.button("Command6"));
-  QCOMPARE(told(), QStringList(QStringLiteral("Command6=The automatic run has ended. %1 of 1000 "
-                                              "cards are multiples of 3; ratio %2.")
-                                   .arg(s.form->currentTally().hitCount)
-                                   .arg(s.caption("Label6"))));
+  QCOMPARE(told(), QStringList(QStringLiteral("Command6=The automatic run has ended. 325 of "
+                                              "1000 cards are multiples of 3; ratio 0.3250000.")));
   press(Qt::Key_Space);  // Init
   QCOMPARE(QApplication::focusWidget(), s.button("Command8"));
   QCOMPARE(told(), QStringList());
@@ -622,11 +570,12 @@ void TestForm1::cueSequences() {
   }
   auto* cues = controlOf<MultimediaControl>(s.form, "MMControl1");
   QSignalSpy puts(cues, &MultimediaControl::propertyPut);
-  QElapsedTimer clock;
-  clock.start();
+  // The click does not wait for its cue, which plays for over a second: the
+  // event loop has not turned when it returns.
+  bool turned = false;
+  QTimer::singleShot(0, [&turned] { turned = true; });
   s.button(qPrintable(command))->click();
-  // The click does not wait for its cue, which plays for over a second.
-  QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+  QVERIFY(!turned);
   const QList<QList<QVariant>> expected{
       {23, "Stop"}, {23, "Close"}, {22, cue}, {23, "Open"}, {23, "Sound"}};
   QCOMPARE(puts, expected);
@@ -666,37 +615,24 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
   auto* cues = controlOf<MultimediaControl>(&form, "MMControl1");
   QSignalSpy puts(cues, &MultimediaControl::propertyPut);
   QSignalSpy sounded(cues, &MultimediaControl::sounded);
-  int putsWhenShown = -1;
-  int soundsWhenShown = -1;
-  QString boxText;
-  QTimer::singleShot(0, &form, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      return;
-    }
-    putsWhenShown = static_cast<int>(puts.size());
-    soundsWhenShown = static_cast<int>(sounded.size());
-    boxText = box->windowTitle() + QLatin1Char('|') + box->text();
-    // Read out as the box opens: an alert whose text is one of its parts.
-    QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(box);
+  QStringList seen;  // read as the box opened; checked once it has closed
+  answerMessageBox(escape, [&](QMessageBox& box) {
+    QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(&box);
     QStringList parts;
     for (int i = 0; i < alert->childCount(); ++i) {
       parts << alert->child(i)->text(QAccessible::Name);
     }
-    QCOMPARE(alert->role(), QAccessible::AlertMessage);
-    QVERIFY2(parts.contains(box->text()), qPrintable(parts.join('|')));
-    QCOMPARE(box->buttons().size(), 1);
-    if (escape) {
-      QTest::keyClick(box, Qt::Key_Escape);
-    } else {
-      box->button(QMessageBox::Ok)->click();
-    }
+    seen << QStringLiteral("%1 puts, %2 sounded").arg(puts.size()).arg(sounded.size())
+         << box.windowTitle() + QLatin1Char('|') + box.text()
+         << (alert->role() == QAccessible::AlertMessage && parts.contains(box.text())
+                 ? QStringLiteral("an alert whose text is one of its parts")
+                 : parts.join(QLatin1Char('|')))
+         << QStringLiteral("%1 button").arg(box.buttons().size());
   });
   QTest::mouseClick(buttonOf(&form, "Command3"), Qt::LeftButton);
-  QCOMPARE(putsWhenShown, 5);
-  QCOMPARE(soundsWhenShown, 1);
+  QCOMPARE(seen, (QStringList{"5 puts, 1 sounded", expectedBox,
+                              "an alert whose text is one of its parts", "1 button"}));
   QCOMPARE(puts.at(2).at(1).toString(), QStringLiteral("endpinpon.wav"));
-  QCOMPARE(boxText, expectedBox);
   QVERIFY(forms.ended);
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "imagecontrol.h"
 #include "labelcontrol.h"
 #include "timercontrol.h"
 
@@ -28,4 +29,9 @@ inline QString captionOf(const QWidget* window, const char* name) {
 
 inline TimerControl* timerOf(const QWidget* form) {
   return controlOf<TimerControl>(form, "Timer1");
+}
+
+// Member `index` (1-52) of the main window's card image array.
+inline ImageControl* cardOf(const QWidget* form, int index) {
+  return controlOf<ImageControl>(form, qPrintable(QStringLiteral("fudaban%1").arg(index)));
 }

@@ -1,11 +1,16 @@
 #include "session.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <map>
+#include <utility>
 
 #include "form1.h"
+#include "form1_testing.h"
 #include "form2.h"
 #include "form4.h"
 
@@ -17,6 +22,36 @@ void tickOnce(const QWidget* form) {
   }
 }
 
+namespace {
+
+void answerWhenUp(bool escape, std::function<void(QMessageBox&)> look, int looksLeft) {
+  QTimer::singleShot(0, qApp, [escape, look = std::move(look), looksLeft]() mutable {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      if (looksLeft > 0) {
+        answerWhenUp(escape, std::move(look), looksLeft - 1);
+      }
+      return;
+    }
+    if (look) {
+      look(*box);
+    }
+    if (escape) {
+      QTest::keyClick(box, Qt::Key_Escape);
+    } else {
+      box->button(QMessageBox::Ok)->click();
+    }
+  });
+}
+
+}  // namespace
+
+void answerMessageBox(bool escape, std::function<void(QMessageBox&)> look) {
+  // The box is normally up at the first look, from inside its own event loop.
+  constexpr int kLooks = 100;
+  answerWhenUp(escape, std::move(look), kLooks);
+}
+
 Session::Session() {
   program.showForm1();
   form = program.form1();
@@ -25,9 +60,11 @@ Session::Session() {
 QPushButton* Session::button(const char* name) const { return buttonOf(form, name); }
 QString Session::caption(const char* name) const { return captionOf(form, name); }
 TimerControl* Session::timer() const { return timerOf(form); }
+const DrawTally& Session::tally() const { return Form1Testing::tally(*form); }
+int Session::drawMode() const { return Form1Testing::drawMode(*form); }
 
 void Session::replayable(std::uint64_t seed) {
-  form->setDrawSource(seed, [this] { return static_cast<float>(clockReads++); });
+  Form1Testing::setDrawSource(*form, seed, [this] { return static_cast<float>(clockReads++); });
 }
 
 void Session::tick() {

@@ -1,17 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "controls.h"
+#include "drawtally.h"
 #include "forms.h"
+#include "languages.h"
 #include "program.h"
+#include "translations.h"
 
 class Form1;
 class Form2;
 class Form4;
+class QMessageBox;
 
 // The main window's buttons in order: Draw, Shuffle, Exit, AutoStart, AutoStop,
 // Init, Graph display, Help.
@@ -20,6 +26,20 @@ inline constexpr std::array<const char*, 8> kCommands{
 
 // One tick of the window's Timer1, delivered now: the test decides when ticks come.
 void tickOnce(const QWidget* form);
+
+// Answers the next message box as soon as it is up, with Escape or its OK
+// button, after handing it to `look`, which only records what it sees: checked
+// once the box has closed, a wrong box fails the test instead of hanging it.
+void answerMessageBox(bool escape = false, std::function<void(QMessageBox&)> look = {});
+
+// A window made while a Japanese UI language is in force: its title, then the
+// caption of its Command1.
+template <typename Window, typename... Arguments>
+QStringList japaneseCaptions(Arguments&... arguments) {
+  const Translations translations(kJapanese);
+  const Window window(arguments...);
+  return {window.windowTitle(), buttonOf(&window, "Command1")->text()};
+}
 
 // Stands in for the rest of the program where a test needs one window alone.
 class StubForms : public Forms {
@@ -54,6 +74,9 @@ struct Session {
   QPushButton* button(const char* name) const;
   QString caption(const char* name) const;
   TimerControl* timer() const;
+  // The counts behind the labels, and how ticks count: 1 automatic, -1 manual.
+  const DrawTally& tally() const;
+  int drawMode() const;
 
   void tick();
   // Ticks until the timer stops by itself.
