@@ -199,7 +199,7 @@ void TestInstall::packageContents() {
       fields.output.section(QStringLiteral("Depends: "), 1).section(QLatin1Char('\n'), 0, 0);
   for (const char* package :
        {"libqt6widgets6", "libqt6gui6", "libqt6core6", "libqt6multimedia6", "qt6-qpa-plugins",
-        "gstreamer1.0-plugins-base", "fonts-ipafont-gothic", "libc6"}) {
+        "gstreamer1.0-plugins-base", "fonts-ipafont-gothic", "fonts-wqy-microhei", "libc6"}) {
     QVERIFY2(depends.contains(QLatin1String(package)), qPrintable(package + (" in " + depends)));
   }
 }
