@@ -120,15 +120,16 @@ constexpr StoredLabel kLabel4{
 //: the sign a school textbook in your language uses (for example ≈).
 constexpr const char* kNearlyEqual = QT_TRANSLATE_NOOP("Form1", "≒");
 
-constexpr StoredLabel kLabel5{
-    "Label5", {6720, 2160, 495, 375}, kNearlyEqual, kLargeBold, Ink::ButtonText, kWhite,
-    Look::Sunken};
+constexpr StoredLabel kLabel5{"Label5",    {6720, 2160, 495, 375}, kNearlyEqual,
+                              kLargeBold,  Ink::ButtonText,        kWhite,
+                              Look::Sunken};
 constexpr StoredLabel kLabel6{
     "Label6", {7320, 2160, 1815, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel7{
     "Label7", {6480, 960, 1815, 375}, "", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr StoredLabel kLabel8{
-    "Label8", {5880, 960, 495, 375}, kNearlyEqual, kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr StoredLabel kLabel8{"Label8",      {5880, 960, 495, 375}, kNearlyEqual,
+                              kLargeRegular, Ink::WindowText,       kWhite,
+                              Look::Flat};
 constexpr StoredLabel kLabel9{
     "Label9", {4560, 720, 1215, 375}, "16", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
 constexpr StoredLabel kLabel10{
@@ -395,7 +396,10 @@ void Form1::draw() {
 }
 
 QString Form1::tallyText(float ratio) const {
-  return translated(kTally).arg(tally.hitCount).arg(shared_.trialCount).arg(text(ratioText(ratio, decimalSeparator())));
+  return translated(kTally)
+      .arg(tally.hitCount)
+      .arg(shared_.trialCount)
+      .arg(text(ratioText(ratio, decimalSeparator())));
 }
 
 void Form1::autoStart() {

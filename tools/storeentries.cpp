@@ -28,21 +28,30 @@ struct StoreText {
 //: what it is, as in Japanese "Vandrel トランプで確率".
 constexpr StoreText kMenuName{"Desktop", QT_TRANSLATE_NOOP("Desktop", "Vandrel")};
 //: Menu entry's tooltip.
-constexpr StoreText kMenuComment{"Desktop", QT_TRANSLATE_NOOP("Desktop", "Draw playing cards and watch the share of multiples of 3 settle towards 16/52")};
+constexpr StoreText kMenuComment{
+    "Desktop",
+    QT_TRANSLATE_NOOP(
+        "Desktop",
+        "Draw playing cards and watch the share of multiples of 3 settle towards 16/52")};
 //: Search words for the menu, each ended by a semicolon; keep the semicolons, no spaces
 //: around them.
-constexpr StoreText kMenuKeywords{"Desktop", QT_TRANSLATE_NOOP("Desktop", "probability;cards;statistics;")};
+constexpr StoreText kMenuKeywords{"Desktop",
+                                  QT_TRANSLATE_NOOP("Desktop", "probability;cards;statistics;")};
 //: The program's name in the software centre.
 constexpr StoreText kStoreName{"AppStream", QT_TRANSLATE_NOOP("AppStream", "Vandrel")};
 //: One-line summary, no full stop at the end.
 constexpr StoreText kStoreSummary{
-    "AppStream", QT_TRANSLATE_NOOP("AppStream", "Watch the share of multiples of 3 settle towards 16/52")};
+    "AppStream",
+    QT_TRANSLATE_NOOP("AppStream", "Watch the share of multiples of 3 settle towards 16/52")};
 //: The description, one paragraph on one line.
-constexpr StoreText kStoreDescription{"AppStream", QT_TRANSLATE_NOOP("AppStream",
-    "Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand "
-    "or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a "
-    "multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against "
-    "the number of draws.")};
+constexpr StoreText kStoreDescription{
+    "AppStream",
+    QT_TRANSLATE_NOOP(
+        "AppStream",
+        "Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand "
+        "or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a "
+        "multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against "
+        "the number of draws.")};
 
 // One language's finished translations, by context and source.
 struct Language {
@@ -110,8 +119,7 @@ QStringList desktopLines(const QString& key, const StoreText& text,
 QStringList xmlLines(const QString& indent, const QString& tag, const StoreText& text,
                      const QList<Language>& languages) {
   return linesFor(text, languages, [&](const QString& code, const QString& value) {
-    const QString lang =
-        code.isEmpty() ? QString() : QStringLiteral(" xml:lang=\"%1\"").arg(code);
+    const QString lang = code.isEmpty() ? QString() : QStringLiteral(" xml:lang=\"%1\"").arg(code);
     return indent + QStringLiteral("<%1%2>%3</%1>").arg(tag, lang, escaped(value));
   });
 }
@@ -146,8 +154,9 @@ int main(int argc, char** argv) {
   const QStringList arguments = QCoreApplication::arguments().mid(1);
   constexpr int kFixedArguments = 4;
   if (arguments.size() < kFixedArguments) {
-    std::fputs("usage: vandrel-store-entries DESKTOP_IN METAINFO_IN DESKTOP_OUT METAINFO_OUT TS...\n",
-               stderr);
+    std::fputs(
+        "usage: vandrel-store-entries DESKTOP_IN METAINFO_IN DESKTOP_OUT METAINFO_OUT TS...\n",
+        stderr);
     return 2;
   }
   QList<Language> languages;
@@ -168,10 +177,10 @@ int main(int argc, char** argv) {
        desktopLines(QStringLiteral("Keywords"), kMenuKeywords, languages)},
   };
   const QMap<QString, QStringList> metainfo{
-      {QStringLiteral("{name}"), xmlLines(QString(2, QLatin1Char(' ')), QStringLiteral("name"),
-                                          kStoreName, languages)},
-      {QStringLiteral("{summary}"), xmlLines(QString(2, QLatin1Char(' ')),
-                                             QStringLiteral("summary"), kStoreSummary, languages)},
+      {QStringLiteral("{name}"),
+       xmlLines(QString(2, QLatin1Char(' ')), QStringLiteral("name"), kStoreName, languages)},
+      {QStringLiteral("{summary}"),
+       xmlLines(QString(2, QLatin1Char(' ')), QStringLiteral("summary"), kStoreSummary, languages)},
       {QStringLiteral("{description}"),
        xmlLines(indent, QStringLiteral("p"), kStoreDescription, languages)},
   };

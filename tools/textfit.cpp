@@ -52,8 +52,8 @@ QList<TextFit> printedFit(const QString& window, DrawingArea* area, Draw draw) {
       QObject::connect(area, &DrawingArea::printed, [&](const QString& text, const QRect& extent) {
         ++line;
         if (!text.isEmpty()) {
-          TextFit fit{QStringLiteral("%1 text %2").arg(window).arg(line), text,
-                      extent.width(), room - extent.x()};
+          TextFit fit{QStringLiteral("%1 text %2").arg(window).arg(line), text, extent.width(),
+                      room - extent.x()};
           fit.fits = fit.width <= fit.room;
           fits.append(fit);
         }
@@ -81,8 +81,8 @@ QList<TextFit> exitBoxFit(Form1* form) {
       fits.append(fit);
     }
     for (const QAbstractButton* button : box->buttons()) {
-      fits.append(buttonFit(QStringLiteral("exit box button"),
-                            qobject_cast<const QPushButton*>(button)));
+      fits.append(
+          buttonFit(QStringLiteral("exit box button"), qobject_cast<const QPushButton*>(button)));
     }
     box->reject();
   });
@@ -114,12 +114,14 @@ QList<TextFit> measureTextFit() {
   Form2* form2 = program.form2();
   fits.append(buttonFit(QStringLiteral("Form2 Command1"),
                         form2->findChild<QPushButton*>(QStringLiteral("Command1"))));
-  fits.append(printedFit(QStringLiteral("Form2"), form2->picture1(), [form2] { form2->activated(); }));
+  fits.append(
+      printedFit(QStringLiteral("Form2"), form2->picture1(), [form2] { form2->activated(); }));
 
   program.showForm4();
   Form4* form4 = program.form4();
   fits.append(buttonFit(QStringLiteral("Form4 Command1"),
                         form4->findChild<QPushButton*>(QStringLiteral("Command1"))));
-  fits.append(printedFit(QStringLiteral("Form4"), form4->picture1(), [form4] { form4->activated(); }));
+  fits.append(
+      printedFit(QStringLiteral("Form4"), form4->picture1(), [form4] { form4->activated(); }));
   return fits;
 }

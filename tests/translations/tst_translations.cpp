@@ -111,9 +111,9 @@ void TestTranslations::textsFitTheirRooms_data() {
   for (const QString& language : builtLanguages()) {
     // English keeps the cuts it always had: the help's long lines, and the
     // horizontal axis's caption at the graph's right edge.
-    const QStringList englishCuts{"Form2 text 14",  "Form4 text 5",  "Form4 text 7",
-                                  "Form4 text 9",   "Form4 text 10", "Form4 text 16",
-                                  "Form4 text 17",  "Form4 text 19", "Form4 text 20"};
+    const QStringList englishCuts{"Form2 text 14", "Form4 text 5",  "Form4 text 7",
+                                  "Form4 text 9",  "Form4 text 10", "Form4 text 16",
+                                  "Form4 text 17", "Form4 text 19", "Form4 text 20"};
     QTest::newRow(qPrintable(language))
         << language << (language == QLatin1String("en") ? englishCuts : QStringList());
   }
@@ -183,23 +183,54 @@ void TestTranslations::everyCharacterHasAGlyph() {
 
 void TestTranslations::numbersAndButtons_data() {
   QTest::addColumn<QString>("language");
-  QTest::addColumn<QString>("theory");    // Label7
+  QTest::addColumn<QString>("theory");     // Label7
   QTest::addColumn<QString>("afterDraw");  // Label6 after a replayed Draw
   QTest::addColumn<QString>("afterRun");   // and after the run that follows
-  QTest::addColumn<QString>("graph");     // the graph's middle ratio
+  QTest::addColumn<QString>("graph");      // the graph's middle ratio
   QTest::addColumn<QString>("nearlyEqual");
   QTest::addColumn<QString>("ok");  // Qt's own caption of the exit box's button
   const QString nearly(QChar(0x2252));
   const QString almost(QChar(0x2248));
-  QTest::newRow("en") << "en" << "0.3076923" << "0.0000000" << "0.3120000" << "0.30" << nearly << "OK";
-  QTest::newRow("ja") << "ja" << "0.3076923" << "0.0000000" << "0.3120000" << "0.30" << nearly << "OK";
-  QTest::newRow("zh_CN") << "zh_CN" << "0.3076923" << "0.0000000" << "0.3120000" << "0.30" << almost
-                         << "确定";
-  QTest::newRow("ko") << "ko" << "0.3076923" << "0.0000000" << "0.3120000" << "0.30" << nearly << "확인";
-  QTest::newRow("es") << "es" << "0,3076923" << "0,0000000" << "0,3120000" << "0,30" << almost << "Aceptar";
-  QTest::newRow("pt_BR") << "pt_BR" << "0,3076923" << "0,0000000" << "0,3120000" << "0,30" << almost << "OK";
-  QTest::newRow("fr") << "fr" << "0,3076923" << "0,0000000" << "0,3120000" << "0,30" << almost << "OK";
-  QTest::newRow("de") << "de" << "0,3076923" << "0,0000000" << "0,3120000" << "0,30" << almost << "OK";
+  QTest::newRow("en") << "en"
+                      << "0.3076923"
+                      << "0.0000000"
+                      << "0.3120000"
+                      << "0.30" << nearly << "OK";
+  QTest::newRow("ja") << "ja"
+                      << "0.3076923"
+                      << "0.0000000"
+                      << "0.3120000"
+                      << "0.30" << nearly << "OK";
+  QTest::newRow("zh_CN") << "zh_CN"
+                         << "0.3076923"
+                         << "0.0000000"
+                         << "0.3120000"
+                         << "0.30" << almost << "确定";
+  QTest::newRow("ko") << "ko"
+                      << "0.3076923"
+                      << "0.0000000"
+                      << "0.3120000"
+                      << "0.30" << nearly << "확인";
+  QTest::newRow("es") << "es"
+                      << "0,3076923"
+                      << "0,0000000"
+                      << "0,3120000"
+                      << "0,30" << almost << "Aceptar";
+  QTest::newRow("pt_BR") << "pt_BR"
+                         << "0,3076923"
+                         << "0,0000000"
+                         << "0,3120000"
+                         << "0,30" << almost << "OK";
+  QTest::newRow("fr") << "fr"
+                      << "0,3076923"
+                      << "0,0000000"
+                      << "0,3120000"
+                      << "0,30" << almost << "OK";
+  QTest::newRow("de") << "de"
+                      << "0,3076923"
+                      << "0,0000000"
+                      << "0,3120000"
+                      << "0,30" << almost << "OK";
 }
 
 // Counts stay plain digits; ratios take the language's decimal separator, on
