@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "commandbutton.h"
@@ -158,6 +159,45 @@ constexpr QPoint kLine1From{8520, 360};
 constexpr QPoint kLine1To{0, 360};
 
 constexpr std::chrono::milliseconds kTimer1Interval{1};  // as fast as ticks come
+
+// ---- The window's states ----
+
+using State = Form1::State;
+using DrawMode = Form1::DrawMode;
+
+// What a state offers: the buttons Command1 to Command8 (Draw, Shuffle, Exit,
+// AutoStart, AutoStop, Init, Graph display, Help), E enabled and D disabled;
+// whether Timer1 runs; how its ticks count. Over them all, Shuffle is never
+// offered once the ratio history is full (Form1::enter).
+struct StateRow {
+  State state;
+  std::string_view buttons;
+  bool timerRuns;
+  DrawMode drawMode;
+};
+
+// clang-format off
+constexpr std::array<StateRow, 6> kStates{{
+    // state           Command1-8  Timer1  ticks
+    {State::Ready,     "DEEEDDDE", false,  DrawMode::Manual},
+    {State::Shuffling, "EDDDDDDD", true,   DrawMode::Manual},
+    {State::Drawn,     "DEEEDEEE", false,  DrawMode::Manual},
+    {State::Running,   "DDDDEDDD", true,   DrawMode::Automatic},
+    {State::Stopped,   "DEEEDEEE", false,  DrawMode::Manual},
+    {State::Finished,  "DDEDDEEE", false,  DrawMode::Manual},
+}};
+// clang-format on
+
+constexpr bool wellFormed(const std::array<StateRow, 6>& rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (static_cast<std::size_t>(rows.at(i).state) != i || rows.at(i).buttons.size() != 8 ||
+        rows.at(i).buttons.find_first_not_of("ED") != std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(wellFormed(kStates), "one row per state, in order, with a letter per button");
 
 // ---- Texts the handlers write ----
 
@@ -332,57 +372,55 @@ void Form1::setDrawSource(std::uint64_t seed, std::function<float()> timeOfDay) 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
 
 void Form1::load() {
-  drawMode = kManual;
+  reset();
+  Label7->setCaption(text(theoreticalProbabilityText(decimalSeparator())));
+  enter(State::Ready);
+}
+
+void Form1::reset() {
   tally.currentCard = 0;
   for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
     card(cardIndex)->setShown(false);
   }
+  card(1)->setShown(true);
   shared_.trialCount = 0;
   Label3->setCaption(text(plainText(shared_.trialCount)));
   tally.hitCount = 0;
   Label4->setCaption(text(plainText(tally.hitCount)));
-  Label7->setCaption(text(theoreticalProbabilityText(decimalSeparator())));
-  Command5->setEnabled(false);
-  Command2->setEnabled(true);
-  Command1->setEnabled(false);
-  Command6->setEnabled(false);
-  Command7->setEnabled(false);
+  Label6->setCaption(QString());
+}
+
+void Form1::enter(State state) {
+  const StateRow& row = kStates.at(static_cast<std::size_t>(state));
+  const std::array<QPushButton*, 8> buttons{Command1, Command2, Command3, Command4,
+                                            Command5, Command6, Command7, Command8};
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    // Once the last place in the history is taken, no more manual draws.
+    const bool closed = buttons.at(i) == Command2 && historyFull();
+    buttons.at(i)->setEnabled(row.buttons.at(i) == 'E' && !closed);
+  }
+  drawMode = row.drawMode;
+  if (row.timerRuns) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
 }
 
 void Form1::shuffle() {
   const FocusKeeper keeper(this);
-  drawMode = kManual;
-  Command1->setEnabled(true);
-  Command2->setEnabled(false);
-  Command3->setEnabled(false);
-  Command4->setEnabled(false);
-  Command6->setEnabled(false);
-  Command7->setEnabled(false);
-  Command8->setEnabled(false);
-  Timer1->start();
+  enter(State::Shuffling);
 }
 
 void Form1::draw() {
   FocusKeeper keeper(this);
-  drawMode = kManual;
-  Command1->setEnabled(false);
-  Command2->setEnabled(true);
-  Command3->setEnabled(true);
-  Command4->setEnabled(true);
-  Command6->setEnabled(true);
-  Command7->setEnabled(true);
-  Command8->setEnabled(true);
-  Timer1->stop();
   // A Draw quicker than the first tick would find no card on view, and card 0
   // would count as a multiple of 3: draw and show one first, as a tick would.
   if (tally.currentCard == 0) {
     showNewCard();
   }
   const ManualTrial trial = countManualTrial(shared_, tally);
-  // The last place in the history is taken: no more manual draws.
-  if (historyFull()) {
-    Command2->setEnabled(false);
-  }
+  enter(State::Drawn);
   if (!trial.counted) {
     return;
   }
@@ -404,52 +442,20 @@ QString Form1::tallyText(float ratio) const {
 
 void Form1::autoStart() {
   const FocusKeeper keeper(this);
-  drawMode = kAutomatic;
-  Timer1->start();
-  Command2->setEnabled(false);
-  Command3->setEnabled(false);
-  Command4->setEnabled(false);
-  Command5->setEnabled(true);
-  Command6->setEnabled(false);
-  Command7->setEnabled(false);
-  Command8->setEnabled(false);
+  enter(State::Running);
 }
 
 void Form1::autoStop() {
   const FocusKeeper keeper(this);
-  drawMode = kManual;
-  Timer1->stop();
-  Command1->setEnabled(false);
-  Command2->setEnabled(!historyFull());
-  Command3->setEnabled(true);
-  Command4->setEnabled(true);
-  Command5->setEnabled(false);
-  Command6->setEnabled(true);
-  Command7->setEnabled(true);
-  Command8->setEnabled(true);
+  enter(State::Stopped);
 }
 
 void Form1::init() {
   FocusKeeper keeper(this);
   keeper.tell(QString());  // a new experiment: nothing drawn to tell of
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
-  drawMode = kManual;
-  tally.currentCard = 0;
-  for (cardIndex = 2; cardIndex <= kCardCount; ++cardIndex) {
-    card(cardIndex)->setShown(false);
-  }
-  card(1)->setShown(true);
-  shared_.trialCount = 0;
-  Label3->setCaption(text(plainText(shared_.trialCount)));
-  tally.hitCount = 0;
-  Label4->setCaption(text(plainText(tally.hitCount)));
-  Label6->setCaption(QString());
-  Command7->setEnabled(false);
-  Command6->setEnabled(false);
-  Command5->setEnabled(false);
-  Command4->setEnabled(true);
-  Command2->setEnabled(true);
-  Command1->setEnabled(false);
+  reset();
+  enter(State::Ready);
 }
 
 void Form1::showNewCard() {
@@ -462,7 +468,7 @@ void Form1::showNewCard() {
 
 void Form1::timerTick() {
   showNewCard();
-  if (drawMode != kAutomatic) {
+  if (drawMode != DrawMode::Automatic) {
     return;
   }
   const AutomaticTrial trial = countAutomaticTrial(shared_, tally);
@@ -473,16 +479,7 @@ void Form1::timerTick() {
   std::optional<FocusKeeper> keeper;
   if (trial.ended) {
     keeper.emplace(this);
-    Timer1->stop();
-    Command1->setEnabled(false);
-    Command2->setEnabled(false);
-    Command3->setEnabled(true);
-    Command4->setEnabled(false);
-    Command5->setEnabled(false);
-    Command6->setEnabled(true);
-    Command7->setEnabled(true);
-    Command8->setEnabled(true);
-    drawMode = kManual;
+    enter(State::Finished);
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
   const float ratio = storeRatio(shared_, tally);

@@ -31,23 +31,27 @@ struct Module1;
 // Timer1 ticks every millisecond while cards are shuffled or a run is going,
 // and the window is then painted once per display frame.
 //
-// States: Ready (after load and Init), Shuffling, Drawn, Running, Stopped,
-// Finished; the buttons offer only what each state allows. A command that
-// disables the focused button passes the focus on to the next enabled one, and
-// the result of a draw or a run is told to screen readers on that button.
+// Each command leads to one of the states below, whose table in form1.cpp
+// says which buttons it offers, whether Timer1 runs and how ticks count. A
+// command that disables the focused button passes the focus on to the next
+// enabled one, and the result of a draw or a run is told to screen readers on
+// that button.
 // Reads and writes Module1's trialCount and ratioHistory; owns hitCount,
 // currentCard, cardRank.
 class Form1 : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr std::int16_t kAutomatic = 1;
-  static constexpr std::int16_t kManual = -1;
+  // Ready after load and Init; Shuffling until Draw; Drawn after it; Running
+  // from AutoStart until AutoStop (Stopped) or the end of the run (Finished).
+  enum class State { Ready, Shuffling, Drawn, Running, Stopped, Finished };
+  // How a tick counts; the values are the ones the experiment has always stored.
+  enum class DrawMode : std::int16_t { Automatic = 1, Manual = -1 };
 
   Form1(Forms& forms, Module1& shared);
 
   // For the tests: the state behind the widgets.
-  std::int16_t currentDrawMode() const { return drawMode; }
+  std::int16_t currentDrawMode() const { return static_cast<std::int16_t>(drawMode); }
   const DrawTally& currentTally() const { return tally; }
 
   // For the tests: draws from a generator started at `seed` and reseeded from
@@ -72,6 +76,11 @@ class Form1 : public QWidget {
   void help();
   void timerTick();
 
+  // A new experiment: nothing counted, card 1 on view.
+  void reset();
+  // Offers what `state` allows and runs or stops Timer1 to suit.
+  void enter(State state);
+
   // Hides every card image, draws a card and shows its image.
   void showNewCard();
   // "5 of 12 cards are multiples of 3; ratio 0.4166667."
@@ -84,7 +93,7 @@ class Form1 : public QWidget {
   RandomSource random_{RandomSource::entropySeed()};
   std::function<float()> timeOfDay_ = secondsSinceMidnight;
 
-  std::int16_t drawMode = kManual;
+  DrawMode drawMode = DrawMode::Manual;
   std::int16_t cardIndex = 0;
   std::int32_t exitAnswer = 0;
 
