@@ -90,7 +90,6 @@ class TestTranslations : public QObject {
   Q_OBJECT
 
  private slots:
-  void everyLanguageIsBuilt();
   void textsFitTheirRooms_data();
   void textsFitTheirRooms();
   void everyCharacterHasAGlyph_data();
@@ -98,12 +97,6 @@ class TestTranslations : public QObject {
   void numbersAndButtons_data();
   void numbersAndButtons();
 };
-
-void TestTranslations::everyLanguageIsBuilt() {
-  QStringList built = builtLanguages();
-  built.sort();
-  QCOMPARE(built, (QStringList{"de", "en", "es", "fr", "ja", "ko", "pt_BR", "zh_CN"}));
-}
 
 void TestTranslations::textsFitTheirRooms_data() {
   QTest::addColumn<QString>("language");
@@ -244,6 +237,7 @@ void TestTranslations::numbersAndButtons() {
   QFETCH(QString, nearlyEqual);
   QFETCH(QString, ok);
   const Translations translations{QLocale(language)};
+  QCOMPARE(translations.loaded(), language != QLatin1String("en"));
   Session s;
   s.replayable(20261208);
   QCOMPARE(s.caption("Label7"), theory);
