@@ -4,11 +4,14 @@
 #include <QLibraryInfo>
 #include <QString>
 
-Translations::Translations(const QLocale& locale) {
+#include "textlanguage.h"
+
+Translations::Translations(const QLocale& locale) : before_(textLanguage()) {
   // Compiled in, so a moved or packaged program always finds them.
   if (program_.load(locale, QStringLiteral("vandrel"), QStringLiteral("_"),
                     QStringLiteral(":/i18n"))) {
     QCoreApplication::installTranslator(&program_);
+    setTextLanguage(QLocale(program_.language()));
     // Qt's own in the language ours was found in, so that the buttons never
     // speak another language than the windows.
     if (qt_.load(QStringLiteral("qtbase_") + program_.language(),
@@ -19,6 +22,7 @@ Translations::Translations(const QLocale& locale) {
 }
 
 Translations::~Translations() {
+  setTextLanguage(before_);
   QCoreApplication::removeTranslator(&qt_);
   QCoreApplication::removeTranslator(&program_);
 }

@@ -5,7 +5,8 @@
 
 // The program's texts, and Qt's own (the message box's button), in the first of
 // the locale's UI languages that has them, installed for as long as this
-// lives. With none found the English source texts stand, byte for byte.
+// lives. With none found the English source texts stand, byte for byte. The
+// numbers follow the language the texts were found in (its decimal separator).
 class Translations {
  public:
   explicit Translations(const QLocale& locale = QLocale::system());
@@ -19,4 +20,5 @@ class Translations {
  private:
   QTranslator program_;
   QTranslator qt_;
+  QLocale before_;  // the text language to return to
 };

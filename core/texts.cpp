@@ -9,8 +9,8 @@ namespace {
 // rounds: a ratio such as 73/256 = 0.28515625 shows as 0.2851563. The rounding
 // is done here on the exact decimal expansion, which to_chars gives for any
 // double with enough digits; to_chars, unlike printf, also ignores the locale,
-// so the point is always a full stop.
-std::string sevenDecimals(double value) {
+// so the separator is only ever the one asked for.
+std::string sevenDecimals(double value, std::string_view separator) {
   constexpr int kDecimals = 7;
   constexpr int kExactDigits = 80;  // more than any ratio of counts needs
   std::array<char, 128> buffer{};
@@ -33,23 +33,33 @@ std::string sevenDecimals(double value) {
       ++digits[at - 1];
     }
   }
-  // The point goes in place: joining pieces with operator+ trips GCC 12's
-  // -Wrestrict false positive at -O3.
-  digits.insert(digits.size() - kDecimals, 1, '.');
-  if (value < 0 && digits.find_first_not_of("0.") != std::string::npos) {
+  if (value < 0 && digits.find_first_not_of('0') != std::string::npos) {
     digits.insert(0, 1, '-');
   }
+  // The separator goes in place: joining pieces with operator+ trips GCC 12's
+  // -Wrestrict false positive at -O3.
+  digits.insert(digits.size() - kDecimals, separator);
   return digits;
 }
 
 }  // namespace
 
-std::string ratioText(float ratio) { return sevenDecimals(static_cast<double>(ratio)); }
+std::string ratioText(float ratio, std::string_view decimalSeparator) {
+  return sevenDecimals(static_cast<double>(ratio), decimalSeparator);
+}
 
-std::string theoreticalProbabilityText() {
+std::string theoreticalProbabilityText(std::string_view decimalSeparator) {
   constexpr double kMultiplesOfThree = 16;
   constexpr double kCards = 52;
-  return sevenDecimals(kMultiplesOfThree / kCards);
+  return sevenDecimals(kMultiplesOfThree / kCards, decimalSeparator);
+}
+
+std::string withSeparator(std::string_view text, std::string_view decimalSeparator) {
+  std::string result(text);
+  if (const std::size_t point = result.find('.'); point != std::string::npos) {
+    result.replace(point, 1, decimalSeparator);
+  }
+  return result;
 }
 
 std::string plainText(std::int32_t number) { return std::to_string(number); }

@@ -16,6 +16,7 @@
 #include "linecontrol.h"
 #include "makersnotice.h"
 #include "module1.h"
+#include "textlanguage.h"
 #include "texts.h"
 #include "twips.h"
 
@@ -88,11 +89,10 @@ QPointF dataPoint(std::int32_t trial, float ratio) {
           static_cast<float>(graph::yFor(static_cast<double>(ratio)))};
 }
 
-// Numbers pass through unchanged: no translation names them.
-void printAt(DrawingArea& area, const PlacedText& placed) {
+void printAt(DrawingArea& area, const PlacedText& placed, const QString& text) {
   area.setCurrentX(placed.x);
   area.setCurrentY(placed.y);
-  area.print(QCoreApplication::translate("Form2", placed.text));
+  area.print(text);
 }
 
 }  // namespace
@@ -143,18 +143,19 @@ void Form2::drawGraph() {
     area.line({graphIndex_ * 1.0, yFor(kDashedRatio)},
               {graphIndex_ + kDashLength, yFor(kDashedRatio)}, kBlack);
   }
+  // The ratios take the language's decimal separator.
   for (const PlacedText& label : kRatioLabels) {
-    printAt(area, label);
+    printAt(area, label, QString::fromStdString(withSeparator(label.text, decimalSeparator())));
   }
   for (graphIndex_ = kTrialTicks.first; graphIndex_ <= kTrialTicks.last;
        graphIndex_ += kTrialTicks.step) {
     area.line({graphIndex_ * 1.0, kTrialTickTop}, {graphIndex_ * 1.0, kTrialTickBottom}, kBlack);
   }
   for (const PlacedText& label : kTrialLabels) {
-    printAt(area, label);
+    printAt(area, label, QString::fromLatin1(label.text));
   }
   for (const PlacedText& caption : kAxisCaptions) {
-    printAt(area, caption);
+    printAt(area, caption, QCoreApplication::translate("Form2", caption.text));
   }
 
   area.point(dataPoint(1, shared_.ratioHistory[1]), kBlue);
@@ -169,7 +170,8 @@ void Form2::drawGraph() {
 void Form2::describeGraph() {
   const std::int32_t trials = shared_.trialCount;
   const QString latest = QString::fromStdString(ratioText(
-      shared_.ratioHistory[static_cast<std::size_t>(std::min(trials, graph::kLastVisibleTrial))]));
+      shared_.ratioHistory[static_cast<std::size_t>(std::min(trials, graph::kLastVisibleTrial))],
+      decimalSeparator()));
   const QString plotted = trials < 1 ? tr(kNothingPlotted)
                           : trials <= graph::kLastVisibleTrial
                               ? tr(kPlotted).arg(trials).arg(latest)

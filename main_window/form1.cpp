@@ -24,6 +24,7 @@
 #include "makersnotice.h"
 #include "module1.h"
 #include "multimediacontrol.h"
+#include "textlanguage.h"
 #include "texts.h"
 #include "timercontrol.h"
 #include "twips.h"
@@ -91,7 +92,7 @@ constexpr StoredButton kCommand8{
 struct StoredLabel {
   const char* name;
   TwipsRect place;
-  const char* caption;  // source text; numbers, symbols and the name are not translated
+  const char* caption;  // source text; numbers and the name are not translated
   Typeface font;
   Ink ink;
   QRgb background;
@@ -116,14 +117,20 @@ constexpr StoredLabel kLabel3{
     "Label3", {5400, 2400, 1215, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel4{
     "Label4", {5400, 1920, 1335, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
-constexpr StoredLabel kLabel5{
-    "Label5", {6720, 2160, 495, 375}, "≒", kLargeBold, Ink::ButtonText, kWhite, Look::Sunken};
+//: The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write
+//: the sign a school textbook in your language uses (for example ≈).
+constexpr const char* kNearlyEqual = QT_TRANSLATE_NOOP("Form1", "≒");
+
+constexpr StoredLabel kLabel5{"Label5",    {6720, 2160, 495, 375}, kNearlyEqual,
+                              kLargeBold,  Ink::ButtonText,        kWhite,
+                              Look::Sunken};
 constexpr StoredLabel kLabel6{
     "Label6", {7320, 2160, 1815, 375}, "", kLargeBold, Ink::Red, kWhite, Look::Sunken};
 constexpr StoredLabel kLabel7{
     "Label7", {6480, 960, 1815, 375}, "", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
-constexpr StoredLabel kLabel8{
-    "Label8", {5880, 960, 495, 375}, "≒", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
+constexpr StoredLabel kLabel8{"Label8",      {5880, 960, 495, 375}, kNearlyEqual,
+                              kLargeRegular, Ink::WindowText,       kWhite,
+                              Look::Flat};
 constexpr StoredLabel kLabel9{
     "Label9", {4560, 720, 1215, 375}, "16", kLargeRegular, Ink::WindowText, kWhite, Look::Flat};
 constexpr StoredLabel kLabel10{
@@ -358,7 +365,7 @@ bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
 
 void Form1::load() {
   reset();
-  Label7->setCaption(text(theoreticalProbabilityText()));
+  Label7->setCaption(text(theoreticalProbabilityText(decimalSeparator())));
   enter(State::Ready);
 }
 
@@ -413,7 +420,7 @@ void Form1::draw() {
   if (trial.hit) {
     Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
-  Label6->setCaption(text(ratioText(trial.ratio)));
+  Label6->setCaption(text(ratioText(trial.ratio, decimalSeparator())));
   keeper.tell(translated(kDrewCard).arg(cardName(tally_.currentCard)) + QLatin1Char(' ') +
               tallyText(trial.ratio));
 }
@@ -422,7 +429,7 @@ QString Form1::tallyText(float ratio) const {
   return translated(kTally)
       .arg(tally_.hitCount)
       .arg(shared_.trialCount)
-      .arg(text(ratioText(ratio)));
+      .arg(text(ratioText(ratio, decimalSeparator())));
 }
 
 void Form1::autoStart() {
@@ -468,7 +475,7 @@ void Form1::timerTick() {
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
   const float ratio = storeRatio(shared_, tally_);
-  Label6->setCaption(text(ratioText(ratio)));
+  Label6->setCaption(text(ratioText(ratio, decimalSeparator())));
   if (keeper) {
     keeper->tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
   }

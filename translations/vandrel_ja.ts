@@ -2,6 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AppStream</name>
+    <message>
+        <source>Vandrel</source>
+        <extracomment>The program&apos;s name in the software centre.</extracomment>
+        <translation>Vandrel トランプで確率</translation>
+    </message>
+    <message>
+        <source>Watch the share of multiples of 3 settle towards 16/52</source>
+        <extracomment>One-line summary, no full stop at the end.</extracomment>
+        <translation>トランプを引いて、3の倍数の割合が確率16/52に近づくようすを見よう</translation>
+    </message>
+    <message>
+        <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
+        <extracomment>The description, one paragraph on one line.</extracomment>
+        <translation>Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、または自動で1000回カードを引き、3の倍数のカードの割合が理論上の確率16/52に近づくようすを、数とグラフで確かめます。</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Vandrel</source>
+        <extracomment>Menu entry&apos;s name: the program&apos;s name, optionally followed by a few words saying what it is, as in Japanese &quot;Vandrel トランプで確率&quot;.</extracomment>
+        <translation>Vandrel トランプで確率</translation>
+    </message>
+    <message>
+        <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
+        <extracomment>Menu entry&apos;s tooltip.</extracomment>
+        <translation>トランプを引いて、3の倍数のカードの割合が16/52に近づくようすを見よう</translation>
+    </message>
+    <message>
+        <source>probability;cards;statistics;</source>
+        <extracomment>Search words for the menu, each ended by a semicolon; keep the semicolons, no spaces around them.</extracomment>
+        <translation>確率;トランプ;統計;</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Draw</source>
@@ -114,6 +150,11 @@
         <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
         <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
         <translation>%2枚のうち%1枚が3の倍数です。割合は%3です。</translation>
+    </message>
+    <message>
+        <source>≒</source>
+        <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
+        <translation>≒</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,7 @@ void DrawingArea::print(const QString& text) {
     deviceFont.setPointSizeF(deviceFont.pointSizeF() * ratio);
   }
   const QFontMetrics metrics(deviceFont, &picture_);
+  const QRect extent(toDevice(current_), QSize(metrics.horizontalAdvance(text), metrics.height()));
   if (!text.isEmpty()) {
     // Laid on white, then merged by taking the darker of each channel: over a
     // white surface this is ordinary text, and laid twice it changes nothing.
@@ -88,14 +89,14 @@ void DrawingArea::print(const QString& text) {
     }
     QPainter painter(&picture_);
     painter.setCompositionMode(QPainter::CompositionMode_Darken);
-    painter.drawImage(toDevice(current_), stamp);
+    painter.drawImage(extent.topLeft(), stamp);
     update();
   }
   current_ = {0.0, current_.y() + metrics.height() / devicePixelsPerUnitY()};
   if (readAsText_) {
     printedLines_.append(text);
   }
-  emit printed(text);
+  emit printed(text, extent);
 }
 
 void DrawingArea::clear() {

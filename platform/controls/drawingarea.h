@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -51,8 +52,10 @@ class DrawingArea : public QFrame {
   void setReadAsText(bool text) { readAsText_ = text; }
 
  signals:
-  // Each text output, as print() received it.
-  void printed(const QString& text);
+  // Each text output, as print() received it, and the device pixels its
+  // advance takes from where it starts: ending past the picture's right edge,
+  // it was cut.
+  void printed(const QString& text, const QRect& extent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

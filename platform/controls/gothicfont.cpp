@@ -1,6 +1,28 @@
 #include "gothicfont.h"
 
 #include <QFont>
+#include <QStringList>
+
+#include "textlanguage.h"
+
+namespace {
+
+// IPAPGothic has no Hangul and lacks many simplified Chinese characters, and
+// draws the rest of a Chinese text in Japanese forms. For those languages a
+// face that has their script draws the whole text, so that a line never mixes
+// two designs; IPAPGothic stands behind it for anything it lacks.
+QStringList familiesFor(const QLocale& language) {
+  const QString standIn = QStringLiteral("IPAPGothic");
+  switch (language.language()) {
+    case QLocale::Chinese:
+    case QLocale::Korean:
+      return {QStringLiteral("WenQuanYi Micro Hei"), standIn};
+    default:
+      return {standIn};
+  }
+}
+
+}  // namespace
 
 QFont gothicFont(GothicSize size, bool bold) {
   // Sizes in pixels, not points: the layouts are fixed in pixels at 96 dpi, and
@@ -12,7 +34,7 @@ QFont gothicFont(GothicSize size, bool bold) {
   QFont font;
   // Asked for by its own name, "ＭＳ Ｐゴシック" is answered by fontconfig with
   // whatever default sans face it has, so the stand-in is named directly.
-  font.setFamily(QStringLiteral("IPAPGothic"));
+  font.setFamilies(familiesFor(textLanguage()));
   font.setStyleHint(QFont::SansSerif);
   switch (size) {
     case GothicSize::Default:

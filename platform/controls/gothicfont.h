@@ -3,7 +3,8 @@
 class QFont;
 
 // The windows' Japanese proportional gothic face, at the four sizes the
-// windows use. The face itself is not on Linux; IPAPGothic stands in for it.
+// windows use. The face itself is not on Linux; IPAPGothic stands in for it,
+// and for Chinese and Korean texts a face that has their script.
 enum class GothicSize {
   Default,  // 9 pt, 12 px: the desktop's own text, for controls with no font of their own
   Small,    // 11.25 pt, 15 px

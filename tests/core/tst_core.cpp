@@ -280,24 +280,48 @@ void TestCore::historyFullRefusesManualTrial() {
 
 void TestCore::ratioTexts_data() {
   QTest::addColumn<float>("ratio");
+  QTest::addColumn<QString>("separator");
   QTest::addColumn<QString>("text");
-  QTest::newRow("one third") << static_cast<float>(1.0 / 3) << "0.3333333";
-  QTest::newRow("two thirds") << static_cast<float>(2.0 / 3) << "0.6666667";
-  QTest::newRow("one") << 1.0F << "1.0000000";
-  QTest::newRow("zero") << 0.0F << "0.0000000";
-  QTest::newRow("310 of 1000") << static_cast<float>(310.0 / 1000) << "0.3100000";
-  QTest::newRow("1 of 100000") << static_cast<float>(1.0 / 100000) << "0.0000100";
+  QTest::newRow("one third") << static_cast<float>(1.0 / 3) << "."
+                             << "0.3333333";
+  QTest::newRow("two thirds") << static_cast<float>(2.0 / 3) << "."
+                              << "0.6666667";
+  QTest::newRow("one") << 1.0F << "."
+                       << "1.0000000";
+  QTest::newRow("zero") << 0.0F << "."
+                        << "0.0000000";
+  QTest::newRow("310 of 1000") << static_cast<float>(310.0 / 1000) << "."
+                               << "0.3100000";
+  QTest::newRow("1 of 100000") << static_cast<float>(1.0 / 100000) << "."
+                               << "0.0000100";
   // Exact ties in the eighth decimal round up, not to even.
-  QTest::newRow("73 of 256, a tie") << static_cast<float>(73.0 / 256) << "0.2851563";
-  QTest::newRow("1 of 256, a tie") << static_cast<float>(1.0 / 256) << "0.0039063";
-  QTest::newRow("3 of 256, a tie") << static_cast<float>(3.0 / 256) << "0.0117188";
-  QTest::newRow("999999 of 1000000") << static_cast<float>(999999.0 / 1000000) << "0.9999990";
+  QTest::newRow("73 of 256, a tie") << static_cast<float>(73.0 / 256) << "."
+                                    << "0.2851563";
+  QTest::newRow("1 of 256, a tie") << static_cast<float>(1.0 / 256) << "."
+                                   << "0.0039063";
+  QTest::newRow("3 of 256, a tie") << static_cast<float>(3.0 / 256) << "."
+                                   << "0.0117188";
+  QTest::newRow("999999 of 1000000") << static_cast<float>(999999.0 / 1000000) << "."
+                                     << "0.9999990";
+  // The language's separator, wherever the rounding carries.
+  QTest::newRow("two thirds, comma") << static_cast<float>(2.0 / 3) << ","
+                                     << "0,6666667";
+  QTest::newRow("one, comma") << 1.0F << ","
+                              << "1,0000000";
+  QTest::newRow("73 of 256, comma") << static_cast<float>(73.0 / 256) << ","
+                                    << "0,2851563";
+  QTest::newRow("a separator of two bytes") << 0.5F << "\u066B"
+                                            << "0\u066B5000000";
 }
 
 void TestCore::ratioTexts() {
   QFETCH(float, ratio);
+  QFETCH(QString, separator);
   QFETCH(QString, text);
-  QCOMPARE(QString::fromStdString(ratioText(ratio)), text);
+  QCOMPARE(QString::fromStdString(ratioText(ratio, separator.toStdString())), text);
+  if (separator == QLatin1String(".")) {
+    QCOMPARE(QString::fromStdString(ratioText(ratio)), text);  // English, as before
+  }
 }
 
 void TestCore::numberTexts_data() {
@@ -321,6 +345,9 @@ void TestCore::numberTexts() {
   QCOMPARE(QString::fromStdString(plainText(number)), plain);
   QCOMPARE(QString::fromStdString(signedBlankText(number)), signedBlank);
   QCOMPARE(QString::fromStdString(theoreticalProbabilityText()), QString("0.3076923"));
+  QCOMPARE(QString::fromStdString(theoreticalProbabilityText(",")), QString("0,3076923"));
+  QCOMPARE(withSeparator("0.30", ","), std::string("0,30"));
+  QCOMPARE(withSeparator("100", ","), std::string("100"));
 }
 
 void TestCore::everyDrawIsReseeded_data() {

@@ -63,6 +63,35 @@ const QStringList kInstalledFiles{
     QStringLiteral("share/vandrel/pinpon.wav"),
 };
 
+QString contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Lines the desktop entry and the AppStream file must hold, a sample of each
+// kind of text in the languages, English first.
+const QStringList kTranslatedLines{
+    QStringLiteral("Name=Vandrel"),
+    QStringLiteral("Name[ja]=Vandrel トランプで確率"),
+    QStringLiteral("Comment=Draw playing cards and watch the share of multiples of 3 settle "
+                   "towards 16/52"),
+    QStringLiteral(
+        "Comment[ja]=トランプを引いて、3の倍数のカードの割合が16/52に近づくようすを見よう"),
+    QStringLiteral("Keywords[ja]=確率;トランプ;統計;"),
+    QStringLiteral("Keywords[zh_CN]=概率;扑克牌;统计;"),
+    QStringLiteral("  <summary>Watch the share of multiples of 3 settle towards 16/52</summary>"),
+    QStringLiteral(
+        "  <summary "
+        "xml:lang=\"ja\">トランプを引いて、3の倍数の割合が確率16/52に近づくようすを見よう"
+        "</summary>"),
+    QStringLiteral("  <summary xml:lang=\"fr\">Voir la fréquence des multiples de 3 se stabiliser "
+                   "autour de 16/52</summary>"),
+    QStringLiteral(
+        "    <p xml:lang=\"ja\">Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、"
+        "または自動で1000回カードを引き、3の倍数のカードの割合が理論上の確率16/52に近づく"
+        "ようすを、数とグラフで確かめます。</p>"),
+};
+
 bool waitForOutput(QProcess& process, QString& seen, const QString& wanted, int millis) {
   const QDeadlineTimer deadline(millis);
   while (!seen.contains(wanted) && !deadline.hasExpired()) {
@@ -105,6 +134,15 @@ void TestInstall::movedInstallationFindsItsCuesAndIcon() {
           {QStringLiteral("validate"), QStringLiteral("--no-net"),
            moved + QStringLiteral("/share/metainfo/org.vandrel.Vandrel.metainfo.xml")});
   QVERIFY2(metainfo.exitCode == 0, qPrintable(metainfo.output));
+  // Both written with each language's texts.
+  const QString entry = contentsOf(moved + QStringLiteral("/share/applications/vandrel.desktop"));
+  const QString store =
+      contentsOf(moved + QStringLiteral("/share/metainfo/org.vandrel.Vandrel.metainfo.xml"));
+  for (const QString& line : kTranslatedLines) {
+    QVERIFY2(entry.contains(QLatin1Char('\n') + line + QLatin1Char('\n')) ||
+                 store.contains(line + QLatin1Char('\n')),
+             qPrintable(line));
+  }
 
   // Started from a folder that has nothing to do with it.
   QTemporaryDir elsewhere;

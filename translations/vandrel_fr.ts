@@ -1,0 +1,334 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AppStream</name>
+    <message>
+        <source>Vandrel</source>
+        <extracomment>The program&apos;s name in the software centre.</extracomment>
+        <translatorcomment>Glossaire (English = français)
+draw (verb) = tirer
+draw (noun) = tirage
+trial/experiment = expérience
+ratio/relative frequency = fréquence
+probability = probabilité
+multiple of 3 = multiple de 3
+spades = pique
+clubs/clovers = trèfle
+hearts = cœur
+diamonds = carreau
+Ace = as
+Jack = valet
+Queen = dame
+King = roi
+Draw (button) = Tirer
+Shuffle = Mélanger
+Exit = Quitter
+AutoStart = Départ auto
+AutoStop = Arrêt auto
+Init = Réinit.
+Graph display = Graphique
+Help = Aide
+Close = Fermer
+graph = graphique
+with replacement = avec remise
+≒ = ≈</translatorcomment>
+        <translation>Vandrel</translation>
+    </message>
+    <message>
+        <source>Watch the share of multiples of 3 settle towards 16/52</source>
+        <extracomment>One-line summary, no full stop at the end.</extracomment>
+        <translation>Voir la fréquence des multiples de 3 se stabiliser autour de 16/52</translation>
+    </message>
+    <message>
+        <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
+        <extracomment>The description, one paragraph on one line.</extracomment>
+        <translation>Vandrel fait découvrir les probabilités à l&apos;aide d&apos;un jeu de 52 cartes. Les élèves tirent des cartes à la main ou lors d&apos;une série automatique rapide de 1000 tirages et voient la fréquence des cartes dont la valeur est un multiple de 3 se stabiliser autour de la probabilité théorique 16/52 ; cette fréquence est affichée à côté de 16/52 et représentée en fonction du nombre de tirages.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Vandrel</source>
+        <extracomment>Menu entry&apos;s name: the program&apos;s name, optionally followed by a few words saying what it is, as in Japanese &quot;Vandrel トランプで確率&quot;.</extracomment>
+        <translation>Vandrel – probabilités avec des cartes</translation>
+    </message>
+    <message>
+        <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
+        <extracomment>Menu entry&apos;s tooltip.</extracomment>
+        <translation>Tirer des cartes et voir la fréquence des multiples de 3 se stabiliser autour de 16/52</translation>
+    </message>
+    <message>
+        <source>probability;cards;statistics;</source>
+        <extracomment>Search words for the menu, each ended by a semicolon; keep the semicolons, no spaces around them.</extracomment>
+        <translation>probabilités;cartes;statistiques;fréquence;</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Draw</source>
+        <extracomment>Button: counts the card on view as one draw.</extracomment>
+        <translation>Tirer</translation>
+    </message>
+    <message>
+        <source>Shuffle</source>
+        <extracomment>Button: starts flipping random cards on view.</extracomment>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>AutoStart</source>
+        <extracomment>Button: starts an automatic run of 1000 draws.</extracomment>
+        <translation>Départ auto</translation>
+    </message>
+    <message>
+        <source>AutoStop</source>
+        <extracomment>Button: stops the automatic run.</extracomment>
+        <translation>Arrêt auto</translation>
+    </message>
+    <message>
+        <source>Init</source>
+        <extracomment>Button: starts the experiment afresh, counts at 0.</extracomment>
+        <translation>Réinit.</translation>
+    </message>
+    <message>
+        <source>Graph display</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Number of cards in multiples of 3 drawn</source>
+        <translation>Nombre de multiples de 3 tirés</translation>
+    </message>
+    <message>
+        <source>Total number of cards drawn</source>
+        <translation>Nombre total de cartes tirées</translation>
+    </message>
+    <message>
+        <source>Total number of playing cards</source>
+        <translation>Nombre total de cartes</translation>
+    </message>
+    <message>
+        <source>Total number of cards in multiples of 3</source>
+        <translation>Nombre total de multiples de 3</translation>
+    </message>
+    <message>
+        <source>Playing card</source>
+        <translation>Jeu de cartes</translation>
+    </message>
+    <message>
+        <source>This software will exit.</source>
+        <translation>Le logiciel va se fermer.</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>pique</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>carreau</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>as</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>roi</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name for screen readers: %1 its rank, %2 its suit (&quot;Queen of hearts&quot;).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Drew the %1.</source>
+        <extracomment>Said after a manual draw: %1 is a card&apos;s name.</extracomment>
+        <translation>Carte tirée : %1.</translation>
+    </message>
+    <message>
+        <source>The automatic run has ended.</source>
+        <translation>La série de tirages automatiques est terminée.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
+        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
+        <translation>Multiples de 3 : %1 sur %2 ; fréquence : %3.</translation>
+    </message>
+    <message>
+        <source>≒</source>
+        <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
+        <translation>≈</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
+        <translation>(Axe vertical : fréquence des cartes multiples de 3)</translation>
+    </message>
+    <message>
+        <source>(Horizontal axis : Number of experiments)</source>
+        <translation>(Axe horizontal : nombre d&apos;expériences)</translation>
+    </message>
+    <message>
+        <source>Graph </source>
+        <extracomment>The window&apos;s caption; the maker&apos;s notice follows the space.</extracomment>
+        <translation>Graphique </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
+        <translation>Fréquence des cartes multiples de 3, de 0,00 en bas à 1,00 en haut, en fonction du nombre de tirages, de 0 à gauche à 1000 à droite. Une ligne en pointillés indique la fréquence 0,30.</translation>
+    </message>
+    <message>
+        <source>No draws are plotted yet.</source>
+        <translation>Aucun tirage n&apos;est encore représenté.</translation>
+    </message>
+    <message>
+        <source>Draws plotted: %1. The latest ratio is %2.</source>
+        <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
+        <translation>Tirages représentés : %1. Dernière fréquence : %2.</translation>
+    </message>
+    <message>
+        <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
+        <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
+        <translation>Tirages représentés : les 1000 premiers sur %1. Fréquence au 1000e tirage : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source> Playing Cards＿Help（Questions and Operation method） </source>
+        <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
+        <translation> Cartes à jouer – Aide (problème et mode d&apos;emploi) </translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>【Problem】</source>
+        <extracomment>A line of the help text. Sentences run on over several lines; keep each line short enough for the window, which cuts rather than wraps.</extracomment>
+        <translation>【Problème】</translation>
+    </message>
+    <message>
+        <source>There is a set of playing cards.</source>
+        <translation>On dispose d&apos;un jeu de cartes.</translation>
+    </message>
+    <message>
+        <source>Use 52 cards excluding 2 jokers.</source>
+        <translation>On utilise les 52 cartes, sans les 2 jokers.</translation>
+    </message>
+    <message>
+        <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
+        <translation>Dans chaque couleur (pique, trèfle, carreau et cœur), il y a</translation>
+    </message>
+    <message>
+        <source>hearts , so there are 16 (4×4=16)．</source>
+        <translation>4 multiples de 3 (3, 6, 9 et la dame = 12), soit 16 en tout (4 × 4 = 16).</translation>
+    </message>
+    <message>
+        <source>Consider the probability that when one is drawn from these 52 cards , </source>
+        <translation>On s&apos;intéresse à la probabilité que la carte tirée au hasard parmi</translation>
+    </message>
+    <message>
+        <source>that card is a multiple of 3.</source>
+        <translation>ces 52 cartes soit un multiple de 3.</translation>
+    </message>
+    <message>
+        <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
+        <translation>Comme 16 cartes sur 52 sont des multiples de 3, elle vaut 16/52.</translation>
+    </message>
+    <message>
+        <source>However , in reality , when one card is drawn one by one and returned 52 </source>
+        <translation>Pourtant, en pratique, si l&apos;on tire 52 fois une carte avec remise, on</translation>
+    </message>
+    <message>
+        <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
+        <translation>n&apos;obtient pas forcément exactement 16 fois un multiple de 3.</translation>
+    </message>
+    <message>
+        <source>Then , what is the relationship with theoretical probability 16/52 </source>
+        <translation>Quel est alors le lien entre les résultats obtenus et la probabilité</translation>
+    </message>
+    <message>
+        <source>obtained mathematically ?</source>
+        <translation>théorique 16/52 obtenue par le calcul ?</translation>
+    </message>
+    <message>
+        <source>【Operation method】</source>
+        <translation>【Mode d&apos;emploi】</translation>
+    </message>
+    <message>
+        <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
+        <translation>Tirage à la main : cliquer sur [Mélanger], puis sur [Tirer].</translation>
+    </message>
+    <message>
+        <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
+        <translation>Tirage automatique : cliquer sur [Départ auto] pour lancer la série,</translation>
+    </message>
+    <message>
+        <source>button.</source>
+        <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
+        <translation>puis sur [Arrêt auto] pour l&apos;arrêter.</translation>
+    </message>
+    <message>
+        <source>When you click the [Graph disply] button , the relationship between the</source>
+        <translation>En cliquant sur [Graphique], on obtient la représentation graphique</translation>
+    </message>
+    <message>
+        <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
+        <translation>de la fréquence des multiples de 3 parmi les cartes tirées en fonction</translation>
+    </message>
+    <message>
+        <source>displayed in a graph.</source>
+        <translation>du nombre d&apos;expériences.</translation>
+    </message>
+    <message>
+        <source>Click the [Init] button to restart the experiment from the beginning.</source>
+        <translation>Cliquer sur [Réinit.] pour recommencer l&apos;expérience à zéro.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte de l&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>Vandrel</name>
+    <message>
+        <source>© 2026 The Vandrel developers</source>
+        <translation>© 2026 Les développeurs de Vandrel</translation>
+    </message>
+</context>
+</TS>
