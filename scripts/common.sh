@@ -15,6 +15,7 @@ VANDREL_PACKAGES=(
   xdotool x11-utils desktop-file-utils appstream dpkg-dev
   file
   dbus at-spi2-core python3-pyatspi
+  orca openbox
 )
 
 vandrel_as_root() {

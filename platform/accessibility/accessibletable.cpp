@@ -36,6 +36,12 @@ class AccessibleCell : public QAccessibleInterface, public QAccessibleTableCellI
   QAccessible::State state() const override {
     QAccessible::State state;
     state.readOnly = true;
+    if (row_ >= 0) {
+      state.focusable = true;
+      const QWidget* area = table_->widget();
+      state.focused = area->hasFocus() &&
+                      static_cast<const DrawingArea*>(area)->currentCell() == QPoint(column_, row_);
+    }
     return state;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -70,6 +76,15 @@ AccessibleTable::~AccessibleTable() {
   for (const QAccessible::Id id : std::as_const(cells_)) {
     QAccessible::deleteAccessibleInterface(id);
   }
+}
+
+// The cell the arrow keys are on, while the picture has the focus.
+QAccessibleInterface* AccessibleTable::focusChild() const {
+  const QPoint current = area()->currentCell();
+  if (!area()->hasFocus() || current.y() < 0) {
+    return nullptr;
+  }
+  return cell(current.y(), current.x());
 }
 
 DrawingArea* AccessibleTable::area() const { return static_cast<DrawingArea*>(widget()); }

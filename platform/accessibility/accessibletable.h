@@ -18,6 +18,7 @@ class AccessibleTable : public QAccessibleWidget, public QAccessibleTableInterfa
   AccessibleTable& operator=(const AccessibleTable&) = delete;
 
   void* interface_cast(QAccessible::InterfaceType type) override;
+  QAccessibleInterface* focusChild() const override;
   int childCount() const override;
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
@@ -46,6 +47,7 @@ class AccessibleTable : public QAccessibleWidget, public QAccessibleTableInterfa
 
   // The cell's text; row -1 is the header row.
   QString cellText(int row, int column) const;
+  using QAccessibleWidget::widget;
 
  private:
   DrawingArea* area() const;

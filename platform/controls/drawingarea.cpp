@@ -8,6 +8,8 @@
 #include <QString>
 #include <QtMath>
 
+#include <algorithm>
+
 #include "accessibletext.h"
 #include "twips.h"
 
@@ -117,6 +119,8 @@ void DrawingArea::setReaderTable(const QStringList& columns, const QList<QString
   }
   readerColumns_ = columns;
   readerRows_ = rows;
+  currentRow_ = -1;
+  currentColumn_ = 0;
   QAccessibleTableModelChangeEvent changed(this, QAccessibleTableModelChangeEvent::ModelReset);
   QAccessible::updateAccessibility(&changed);
 }
@@ -169,6 +173,9 @@ void DrawingArea::keyPressEvent(QKeyEvent* event) {
       emit activated();
       return;
     }
+    if (plain && walkTable(event->key())) {
+      return;
+    }
     QFrame::keyPressEvent(event);
     return;
   }
@@ -191,6 +198,45 @@ void DrawingArea::keyPressEvent(QKeyEvent* event) {
     default:
       QFrame::keyPressEvent(event);
   }
+}
+
+bool DrawingArea::walkTable(int key) {
+  const auto rows = static_cast<int>(readerRows_.size());
+  const auto columns = static_cast<int>(readerColumns_.size());
+  if (rows == 0 || columns == 0) {
+    return false;
+  }
+  int row = std::max(currentRow_, 0);
+  int column = currentColumn_;
+  switch (key) {
+    case Qt::Key_Up:
+      row = currentRow_ < 0 ? 0 : row - 1;
+      break;
+    case Qt::Key_Down:
+      row = currentRow_ < 0 ? 0 : row + 1;
+      break;
+    case Qt::Key_Left:
+      --column;
+      break;
+    case Qt::Key_Right:
+      ++column;
+      break;
+    case Qt::Key_Home:
+      row = 0;
+      break;
+    case Qt::Key_End:
+      row = rows - 1;
+      break;
+    default:
+      return false;
+  }
+  currentRow_ = std::clamp(row, 0, rows - 1);
+  currentColumn_ = std::clamp(column, 0, columns - 1);
+  // The table's children are the headers, then the cells row by row.
+  QAccessibleEvent focused(this, QAccessible::Focus);
+  focused.setChild((currentRow_ + 1) * columns + currentColumn_);
+  QAccessible::updateAccessibility(&focused);
+  return true;
 }
 
 void DrawingArea::focusInEvent(QFocusEvent* event) {

@@ -62,10 +62,14 @@ class DrawingArea : public QFrame {
   int caretLine() const;
 
   // What the picture shows as a table, for screen readers: the column
-  // headers, then the rows of cells. An area with a table is read as one.
+  // headers, then the rows of cells. An area with a table is read as one, and
+  // the arrow keys, Home and End walk its cells, each move heard as the
+  // focus coming to a cell.
   void setReaderTable(const QStringList& columns, const QList<QStringList>& rows);
   const QStringList& readerColumns() const { return readerColumns_; }
   const QList<QStringList>& readerRows() const { return readerRows_; }
+  // The cell the arrow keys are on, as (row, column); row -1 before the first move.
+  QPoint currentCell() const { return {currentColumn_, currentRow_}; }
 
   // The picture in device pixels.
   const QImage& picture() {
@@ -95,6 +99,7 @@ class DrawingArea : public QFrame {
   double devicePixelsPerUnitY() const;
   int penWidth() const;
   int lineStart(int line) const;
+  bool walkTable(int key);
   void moveCaretToLine(int line);
 
   QImage picture_;
@@ -103,7 +108,9 @@ class DrawingArea : public QFrame {
   QStringList printedLines_;
   QList<QRect> lineBoxes_;
   QStringList readerColumns_;
-  QList<QStringList> readerRows_;  // in device pixels, one per printed line
+  QList<QStringList> readerRows_;
+  int currentRow_ = -1;
+  int currentColumn_ = 0;  // in device pixels, one per printed line
   int caret_ = 0;
   bool readAsText_ = false;
 };

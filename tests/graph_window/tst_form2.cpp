@@ -134,6 +134,8 @@ class TestForm2 : public QObject {
   void cleanupTestCase();
   void tableOfRatios_data();
   void tableOfRatios();
+  void tableIsWalkedByKeys_data();
+  void tableIsWalkedByKeys();
   void toneFollowsTheRatio_data();
   void toneFollowsTheRatio();
   void graphIsHeard_data();
@@ -432,6 +434,39 @@ void TestForm2::tableOfRatios() {
   }
   QCOMPARE(tableOf(s), table);
   QCOMPARE(description(s), kGraphShows + QLatin1Char(' ') + plotted + kHowToHear);
+}
+
+void TestForm2::tableIsWalkedByKeys_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<QString>("focused");  // the cell a screen reader is told has the focus
+  QTest::newRow("nothing pressed") << QList<int>{} << "";
+  QTest::newRow("Down comes to the first row") << QList<int>{Qt::Key_Down} << "1";
+  QTest::newRow("Down, Down, Right")
+      << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right} << "0.5000000";
+  QTest::newRow("End, Right") << QList<int>{Qt::Key_End, Qt::Key_Right} << "0.0100000";
+  QTest::newRow("no way past the edges")
+      << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right}
+      << "1.0000000";
+}
+
+void TestForm2::tableIsWalkedByKeys() {
+  QFETCH(QList<int>, keys);
+  QFETCH(QString, focused);
+  Session s;
+  fillHistory(s.program.module1(), 100, [](int n) { return 1.0 / n; });
+  s.program.module1().trialCount = 100;
+  Form2* graph = s.openGraph();
+  QVERIFY(graph != nullptr);
+  QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
+  for (const int key : keys) {
+    QTest::keyClick(graph->picture1(), static_cast<Qt::Key>(key));
+  }
+  QAccessibleInterface* cell =
+      QAccessible::queryAccessibleInterface(graph->picture1())->focusChild();
+  QCOMPARE(cell != nullptr ? cell->text(QAccessible::Name) : QString(), focused);
+  if (cell != nullptr) {
+    QVERIFY(cell->state().focused);
+  }
 }
 
 void TestForm2::toneFollowsTheRatio_data() {

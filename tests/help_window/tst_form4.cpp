@@ -108,6 +108,8 @@ class TestForm4 : public QObject {
   void windowPlace();
   void printsTheTwentyTwoLines_data();
   void printsTheTwentyTwoLines();
+  void arrowKeysMoveTheCaret_data();
+  void arrowKeysMoveTheCaret();
   void reactivationClearsAndPrintsAgain();
   void secondHelpBringsTheSameWindow();
   void closeWhileTheGraphIsOpen();
@@ -181,6 +183,48 @@ void TestForm4::printsTheTwentyTwoLines() {
   // The Japanese lines were written to end inside the window; the English
   // ones are cut at its edge.
   VANDREL_COMPARE_REFERENCE(help->picture1()->picture(), japanese ? "help_ja" : "help");
+}
+
+void TestForm4::arrowKeysMoveTheCaret_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<int>("caret");     // the offset a screen reader is told
+  QTest::addColumn<QString>("line");  // the line it reads there
+  QTest::newRow("Tab alone: the first, empty line") << QList<int>{} << 0 << "";
+  QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << "\u3000【Problem】";
+  QTest::newRow("Down, Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 12
+                              << "\u3000\u3000\u3000\u3000\u3000There is a set of playing cards.";
+  QTest::newRow("Up at the top stays") << QList<int>{Qt::Key_Up} << 0 << "";
+  QTest::newRow("End, then Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 1006
+                                << "\u3000\u3000\u3000\u3000displayed in a graph.";
+  QTest::newRow("Down past the end stays on the last line")
+      << QList<int>{Qt::Key_End, Qt::Key_Down} << 1032
+      << "\u3000\u3000\u3000\u3000\u3000Click the [Init] button to restart the experiment "
+         "from the beginning.";
+  QTest::newRow("Home goes back") << QList<int>{Qt::Key_Down, Qt::Key_Home} << 0 << "";
+}
+
+void TestForm4::arrowKeysMoveTheCaret() {
+  QFETCH(QList<int>, keys);
+  QFETCH(int, caret);
+  QFETCH(QString, line);
+  Session s;
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), help->picture1());
+  for (const int key : keys) {
+    QTest::keyClick(help->picture1(), static_cast<Qt::Key>(key));
+  }
+  QAccessibleInterface* document = QAccessible::queryAccessibleInterface(help->picture1());
+  QVERIFY(document->state().readOnly && document->state().multiLine && document->state().focused);
+  QCOMPARE(document->textInterface()->cursorPosition(), caret);
+  int start = -1;
+  int end = -1;
+  QCOMPARE(document->textInterface()
+               ->textAtOffset(caret, QAccessible::LineBoundary, &start, &end)
+               .remove(QLatin1Char('\n')),
+           line);
+  QCOMPARE(start, caret);
 }
 
 void TestForm4::reactivationClearsAndPrintsAgain() {
