@@ -543,6 +543,7 @@ void TestForm2::graphIsHeard() {
   QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
   auto* player = graph->findChild<TonePlayer*>();
   QVERIFY(player != nullptr);
+  QVERIFY(pulse_ != nullptr);
   // Heard on the null sink: the soft reference, then the ratio 0.5, an octave over 220 Hz.
   const QByteArray heard =
       pulse_->record([graph] { QTest::keyClick(graph->picture1(), Qt::Key_Space); }, 3500);
