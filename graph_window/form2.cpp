@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QString>
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "commandbutton.h"
 #include "drawingarea.h"
@@ -17,7 +19,9 @@
 #include "makersnotice.h"
 #include "module1.h"
 #include "textlanguage.h"
+#include "ratiotone.h"
 #include "texts.h"
+#include "toneplayer.h"
 #include "twips.h"
 
 namespace {
@@ -75,12 +79,26 @@ const char* const kGraphShows = QT_TRANSLATE_NOOP(
     "against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks "
     "the ratio 0.30.");
 const char* const kNothingPlotted = QT_TRANSLATE_NOOP("Form2", "No draws are plotted yet.");
+const char* const kEarlierRunShown = QT_TRANSLATE_NOOP(
+    "Form2",
+    "The line of the earlier run is still shown; no draws of the new run are plotted yet.");
 //: %1 a number of draws, %2 a ratio such as 0.3076923.
 const char* const kPlotted =
     QT_TRANSLATE_NOOP("Form2", "Draws plotted: %1. The latest ratio is %2.");
 //: %1 a number of draws above 1000, %2 a ratio such as 0.3076923.
 const char* const kPlottedFirst = QT_TRANSLATE_NOOP(
     "Form2", "Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.");
+
+const char* const kHowToHear = QT_TRANSLATE_NOOP(
+    "Form2",
+    "The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as "
+    "sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low "
+    "for 0 and high for 1, over the draws; press again or Escape to stop.");
+
+// The table's columns, and the draws it gives the ratio at, as far as made.
+const char* const kDrawsColumn = QT_TRANSLATE_NOOP("Form2", "Draws");
+const char* const kRatioColumn = QT_TRANSLATE_NOOP("Form2", "Ratio");
+constexpr std::array<std::int32_t, 10> kTableDraws{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
 
 // The arithmetic of a data point: the ratio's single-precision entry, computed
 // on in double precision, handed on in single precision.
@@ -110,15 +128,20 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   Command1 = new CommandButton(tr("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
+  // The table first: it decides what a screen reader is given of the picture.
+  Picture1->setReaderTable({tr(kDrawsColumn), tr(kRatioColumn)}, {});
   Picture1->setAccessibleName(tr(kGraphName));
   QWidget::setTabOrder(Picture1, Command1);
+  player_ = new TonePlayer(this);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::closeGraph);
+  connect(Picture1, &DrawingArea::activated, this, &Form2::hearGraph);
 }
 
 void Form2::activated() { drawGraph(); }
 
 void Form2::closeGraph() {
+  player_->stop();
   forms_.showForm1();
   close();
 }
@@ -126,8 +149,28 @@ void Form2::closeGraph() {
 // Closed by its title bar, the window would otherwise leave the main window
 // hidden and the program with no window at all.
 void Form2::closeEvent(QCloseEvent* event) {
+  player_->stop();
   forms_.showForm1();
   event->accept();
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && player_->isPlaying()) {
+    player_->stop();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void Form2::hearGraph() {
+  if (player_->isPlaying()) {
+    player_->stop();
+    return;
+  }
+  const auto plotted = static_cast<std::size_t>(
+      std::clamp(shared_.trialCount, std::int32_t{0}, graph::kLastVisibleTrial));
+  const std::span<const float> ratios(&shared_.ratioHistory[1], plotted);
+  player_->play(ratiotone::samplesFor(ratios), ratiotone::kSampleRate);
 }
 
 void Form2::drawGraph() {
@@ -169,12 +212,23 @@ void Form2::drawGraph() {
 
 void Form2::describeGraph() {
   const std::int32_t trials = shared_.trialCount;
-  const QString latest = QString::fromStdString(ratioText(
-      shared_.ratioHistory[static_cast<std::size_t>(std::min(trials, graph::kLastVisibleTrial))],
-      decimalSeparator()));
-  const QString plotted = trials < 1 ? tr(kNothingPlotted)
-                          : trials <= graph::kLastVisibleTrial
-                              ? tr(kPlotted).arg(trials).arg(latest)
-                              : tr(kPlottedFirst).arg(trials).arg(latest);
-  Picture1->setAccessibleDescription(tr(kGraphShows) + QLatin1Char(' ') + plotted);
+  auto ratioAt = [this](std::int32_t trial) {
+    return QString::fromStdString(ratioText(shared_.ratioHistory[static_cast<std::size_t>(trial)], decimalSeparator()));
+  };
+  const QString latest = ratioAt(std::min(trials, graph::kLastVisibleTrial));
+  const QString plotted =
+      trials >= 1 ? (trials <= graph::kLastVisibleTrial ? tr(kPlotted).arg(trials).arg(latest)
+                                                        : tr(kPlottedFirst).arg(trials).arg(latest))
+      : plottedBefore_ > 0 ? tr(kEarlierRunShown)
+                           : tr(kNothingPlotted);
+  plottedBefore_ = std::max(plottedBefore_, std::min(trials, graph::kLastVisibleTrial));
+  Picture1->setAccessibleDescription(tr(kGraphShows) + QLatin1Char(' ') + plotted +
+                                     QLatin1Char(' ') + tr(kHowToHear));
+  QList<QStringList> rows;
+  for (const std::int32_t draw : kTableDraws) {
+    if (draw <= trials) {
+      rows.append({QString::number(draw), ratioAt(draw)});
+    }
+  }
+  Picture1->setReaderTable({tr(kDrawsColumn), tr(kRatioColumn)}, rows);
 }

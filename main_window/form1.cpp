@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "announcer.h"
 #include "commandbutton.h"
 #include "cueplayer.h"
 #include "experiment.h"
@@ -230,6 +231,13 @@ const char* const kCardName = QT_TRANSLATE_NOOP("Form1", "%1 of %2");
 //: Said after a manual draw: %1 is a card's name.
 const char* const kDrewCard = QT_TRANSLATE_NOOP("Form1", "Drew the %1.");
 const char* const kRunEnded = QT_TRANSLATE_NOOP("Form1", "The automatic run has ended.");
+const char* const kShuffling =
+    QT_TRANSLATE_NOOP("Form1", "The cards are being shuffled. Press Draw to draw one.");
+const char* const kRunStarted =
+    QT_TRANSLATE_NOOP("Form1", "An automatic run of 1000 draws has started.");
+const char* const kRunStopped = QT_TRANSLATE_NOOP("Form1", "The automatic run was stopped.");
+const char* const kCountsReset =
+    QT_TRANSLATE_NOOP("Form1", "The counts are reset to 0. Press Shuffle or AutoStart to begin.");
 //: Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).
 const char* const kTally =
     QT_TRANSLATE_NOOP("Form1", "%1 of %2 cards are multiples of 3; ratio %3.");
@@ -252,9 +260,9 @@ QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
   return button;
 }
 
-LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent, FramePacer* pacer) {
+LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent, Announcer* announcer) {
   auto* label = new LabelControl(parent);
-  label->setPacer(pacer);
+  label->setAnnouncer(announcer);
   label->setCaption(translated(stored.caption));
   label->setObjectName(QLatin1String(stored.name));
   label->setGeometry(toPixels(stored.place));
@@ -294,6 +302,7 @@ void Form1::buildLayout() {
   setWindowIcon(QIcon(QStringLiteral(":/icons/vandrel.png")));
   setGeometry(toPixels(kClientArea));
   pacer_ = new FramePacer(this);
+  announcer_ = new Announcer(this);
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
 
@@ -305,19 +314,19 @@ void Form1::buildLayout() {
   Command6 = makeButton(kCommand6, this);
   Command7 = makeButton(kCommand7, this);
   Command8 = makeButton(kCommand8, this);
-  Label1 = makeLabel(kLabel1, this, pacer_);
-  Label2 = makeLabel(kLabel2, this, pacer_);
-  Label3 = makeLabel(kLabel3, this, pacer_);
-  Label4 = makeLabel(kLabel4, this, pacer_);
-  Label5 = makeLabel(kLabel5, this, pacer_);
-  Label6 = makeLabel(kLabel6, this, pacer_);
-  Label7 = makeLabel(kLabel7, this, pacer_);
-  Label8 = makeLabel(kLabel8, this, pacer_);
-  Label9 = makeLabel(kLabel9, this, pacer_);
-  Label10 = makeLabel(kLabel10, this, pacer_);
-  Label11 = makeLabel(kLabel11, this, pacer_);
-  Label12 = makeLabel(kLabel12, this, pacer_);
-  Label13 = makeLabel(kLabel13, this, pacer_);
+  Label1 = makeLabel(kLabel1, this, announcer_);
+  Label2 = makeLabel(kLabel2, this, announcer_);
+  Label3 = makeLabel(kLabel3, this, announcer_);
+  Label4 = makeLabel(kLabel4, this, announcer_);
+  Label5 = makeLabel(kLabel5, this, announcer_);
+  Label6 = makeLabel(kLabel6, this, announcer_);
+  Label7 = makeLabel(kLabel7, this, announcer_);
+  Label8 = makeLabel(kLabel8, this, announcer_);
+  Label9 = makeLabel(kLabel9, this, announcer_);
+  Label10 = makeLabel(kLabel10, this, announcer_);
+  Label11 = makeLabel(kLabel11, this, announcer_);
+  Label12 = makeLabel(kLabel12, this, announcer_);
+  Label13 = makeLabel(kLabel13, this, announcer_);
 
   MMControl1 = new MultimediaControl(this);
   MMControl1->setObjectName(QStringLiteral("MMControl1"));
@@ -329,7 +338,7 @@ void Form1::buildLayout() {
     auto* image = new ImageControl(face, toPixels(kFudaban), this);
     image->setObjectName(QStringLiteral("fudaban%1").arg(index));
     image->setAccessibleName(cardName(static_cast<std::int16_t>(index)));
-    image->setPacer(pacer_);
+    image->setAnnouncer(announcer_);
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
@@ -359,6 +368,8 @@ void Form1::connectCommands() {
   // A screen shows some sixty of the thousand ticks a second: while Timer1
   // runs, the window is painted once per display frame, and at once when it stops.
   connect(Timer1, &TimerControl::runningChanged, pacer_, &FramePacer::setHeld);
+  // and screen readers are told of the changes at a reader's pace.
+  connect(Timer1, &TimerControl::runningChanged, announcer_, &Announcer::setHeld);
 }
 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
@@ -402,10 +413,11 @@ void Form1::enter(State state) {
 void Form1::shuffle() {
   const FocusKeeper keeper(this);
   enter(State::Shuffling);
+  announcer_->tell(keeper.keptFocus(), translated(kShuffling));
 }
 
 void Form1::draw() {
-  FocusKeeper keeper(this);
+  const FocusKeeper keeper(this);
   // A Draw quicker than the first tick would find no card on view, and card 0
   // would count as a multiple of 3: draw and show one first, as a tick would.
   if (tally_.currentCard == 0) {
@@ -414,6 +426,7 @@ void Form1::draw() {
   const ManualTrial trial = countManualTrial(shared_, tally_);
   enter(State::Drawn);
   if (!trial.counted) {
+    announcer_->tell(keeper.keptFocus(), QString());
     return;
   }
   Label3->setCaption(text(signedBlankText(trial.trialCount)));
@@ -421,8 +434,8 @@ void Form1::draw() {
     Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
   Label6->setCaption(text(ratioText(trial.ratio, decimalSeparator())));
-  keeper.tell(translated(kDrewCard).arg(cardName(tally_.currentCard)) + QLatin1Char(' ') +
-              tallyText(trial.ratio));
+  announcer_->tell(keeper.keptFocus(), translated(kDrewCard).arg(cardName(tally_.currentCard)) +
+                                           QLatin1Char(' ') + tallyText(trial.ratio));
 }
 
 QString Form1::tallyText(float ratio) const {
@@ -435,19 +448,25 @@ QString Form1::tallyText(float ratio) const {
 void Form1::autoStart() {
   const FocusKeeper keeper(this);
   enter(State::Running);
+  announcer_->tell(keeper.keptFocus(), translated(kRunStarted));
 }
 
 void Form1::autoStop() {
   const FocusKeeper keeper(this);
   enter(State::Stopped);
+  const float ratio = shared_.trialCount > 0
+                          ? shared_.ratioHistory[static_cast<std::size_t>(shared_.trialCount)]
+                          : 0.0F;
+  announcer_->tell(keeper.keptFocus(),
+                   translated(kRunStopped) + QLatin1Char(' ') + tallyText(ratio));
 }
 
 void Form1::init() {
-  FocusKeeper keeper(this);
-  keeper.tell(QString());  // a new experiment: nothing drawn to tell of
+  const FocusKeeper keeper(this);
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
   reset();
   enter(State::Ready);
+  announcer_->tell(keeper.keptFocus(), translated(kCountsReset));
 }
 
 void Form1::showNewCard() {
@@ -477,7 +496,8 @@ void Form1::timerTick() {
   const float ratio = storeRatio(shared_, tally_);
   Label6->setCaption(text(ratioText(ratio, decimalSeparator())));
   if (keeper) {
-    keeper->tell(translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
+    announcer_->tell(keeper->keptFocus(),
+                     translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
   }
 }
 

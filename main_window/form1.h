@@ -9,6 +9,7 @@
 #include "drawtally.h"
 #include "randomsource.h"
 
+class Announcer;
 class Forms;
 class FramePacer;
 class ImageControl;
@@ -34,8 +35,8 @@ struct Module1;
 // Each command leads to one of the states below, whose table in form1.cpp
 // says which buttons it offers, whether Timer1 runs and how ticks count. A
 // command that disables the focused button passes the focus on to the next
-// enabled one, and the result of a draw or a run is told to screen readers on
-// that button.
+// enabled one, and each command's result is told to screen readers on the
+// button that then has the focus.
 // Reads and writes Module1's trialCount and ratioHistory; owns hitCount,
 // currentCard, cardRank.
 class Form1 : public QWidget {
@@ -115,6 +116,7 @@ class Form1 : public QWidget {
   LineControl* Line1 = nullptr;
   TimerControl* Timer1 = nullptr;
   FramePacer* pacer_ = nullptr;
+  Announcer* announcer_ = nullptr;
   MultimediaControl* MMControl1 = nullptr;
   std::array<ImageControl*, 53> fudaban{};  // indices 1-52; 0 is unused
 };

@@ -17,6 +17,7 @@ VANDREL_PACKAGES=(
   xdotool x11-utils desktop-file-utils appstream dpkg-dev
   file
   dbus at-spi2-core python3-pyatspi
+  orca openbox
 )
 
 vandrel_as_root() {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "drawingarea.h"
+#include "drawingarea_testing.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
@@ -47,7 +48,7 @@ template <typename Draw>
 QList<TextFit> printedFit(const QString& window, DrawingArea* area, Draw draw) {
   QList<TextFit> fits;
   int line = 0;
-  const int room = area->picture().width();
+  const int room = DrawingAreaTesting::picture(*area).width();
   const QMetaObject::Connection connection =
       QObject::connect(area, &DrawingArea::printed, [&](const QString& text, const QRect& extent) {
         ++line;

@@ -78,15 +78,15 @@
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>引いた3の倍数のカードの枚数</translation>
+        <translation>3の倍数が出た回数</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>引いたカードの合計枚数</translation>
+        <translation>カードを引いた回数</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
-        <translation>トランプの合計枚数</translation>
+        <translation>トランプ全体の枚数</translation>
     </message>
     <message>
         <source>Total number of cards in multiples of 3</source>
@@ -144,12 +144,28 @@
     </message>
     <message>
         <source>The automatic run has ended.</source>
-        <translation>自動の実験が終わりました。</translation>
+        <translation>自動実験が終わりました。</translation>
     </message>
     <message>
         <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
         <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>%2枚のうち%1枚が3の倍数です。割合は%3です。</translation>
+        <translation>%2回のうち%1回、3の倍数が出ました。割合は%3です。</translation>
+    </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>カードをシャッフルしています。［引く］を押すと1枚引きます。</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>1000回の自動実験を始めました。</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>自動実験を止めました。</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>回数を0にもどしました。［シャッフル］か［自動スタート］を押すと始まります。</translation>
     </message>
     <message>
         <source>≒</source>
@@ -182,7 +198,7 @@
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>3の倍数のカードの割合（下が0.00、上が1.00）と、引いた回数（左が0、右が1000）の関係を表すグラフです。点線は割合0.30を示します。</translation>
+        <translation>3の倍数のカードの割合（下が0.00、上が1.00）と、実験の回数（左が0、右が1000）の関係を表すグラフです。破線は割合0.30を示します。</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -191,12 +207,28 @@
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>描いた回数は%1回です。最後の割合は%2です。</translation>
+        <translation>%1回分を描いています。%1回目の割合は%2です。</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>%1回のうち、最初の1000回を描いています。1000回目の割合は%2です。</translation>
+        <translation>%1回のうち、最初の1000回分を描いています。1000回目の割合は%2です。</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>前の実験の線が残っています。新しい実験の回はまだ描かれていません。</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>表は、いくつかの回での割合を示します。スペースキーかEnterキーを押すと、割合を音で聞けます。はじめに割合0.30を表す小さな音が鳴り、続いて割合に合わせて音の高さが変わります（0は低く、1は高い音）。もう一度押すか、Escキーで止まります。</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>実験の回数</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>割合</translation>
     </message>
 </context>
 <context>
@@ -204,7 +236,7 @@
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> トランプ＿ヘルプ（問題と操作方法） </translation>
+        <translation> トランプ　ヘルプ（問題と操作方法） </translation>
     </message>
     <message>
         <source>Close</source>
@@ -225,11 +257,11 @@
     </message>
     <message>
         <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
-        <translation>スペード、クローバー、ダイヤ、ハートのどれにも</translation>
+        <translation>スペード、クローバー、ダイヤ、ハートのどれにも、3の倍数</translation>
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>3の倍数が4枚ずつあるので、全部で16枚（4×4=16）です。</translation>
+        <translation>（3、6、9、クイーン=12）が4枚ずつあり、全部で16枚（4×4=16）です。</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
@@ -265,7 +297,7 @@
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
-        <translation>手で行うときは、［シャッフル］を押してから［引く］を押します。</translation>
+        <translation>手動で行うときは、［シャッフル］を押してから［引く］を押します。</translation>
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
@@ -278,11 +310,11 @@
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>［グラフ表示］を押すと、実験の回数と、引いた3の倍数の</translation>
+        <translation>［グラフ表示］を押すと、実験の回数と、3の倍数のカードが</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>カードの割合との関係が</translation>
+        <translation>出た割合との関係が</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
@@ -294,7 +326,7 @@
     </message>
     <message>
         <source>Help text</source>
-        <translation>ヘルプの文</translation>
+        <translation>ヘルプの本文</translation>
     </message>
 </context>
 <context>

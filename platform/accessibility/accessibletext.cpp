@@ -2,6 +2,7 @@
 
 #include <QRect>
 
+#include "accessibletable.h"
 #include "drawingarea.h"
 #include "imagecontrol.h"
 #include "labelcontrol.h"
@@ -9,6 +10,11 @@
 AccessibleText::AccessibleText(QWidget* widget, QAccessible::Role role,
                                std::function<QString()> text, std::function<bool()> shown)
     : QAccessibleWidget(widget, role), text_(std::move(text)), shown_(std::move(shown)) {}
+
+void AccessibleText::setCaret(std::function<int()> position, std::function<void(int)> move) {
+  caret_ = std::move(position);
+  moveCaret_ = std::move(move);
+}
 
 QString AccessibleText::text(QAccessible::Text t) const {
   // A name set by the window (a card's, the graph's) wins; a label is named by its caption.
@@ -23,6 +29,10 @@ QAccessible::State AccessibleText::state() const {
   QAccessible::State state = QAccessibleWidget::state();
   if (shown_ && !shown_()) {
     state.invisible = true;
+  }
+  if (caret_) {
+    state.readOnly = true;
+    state.multiLine = true;
   }
   return state;
 }
@@ -49,8 +59,14 @@ int AccessibleText::selectionCount() const { return 0; }
 void AccessibleText::addSelection(int /*startOffset*/, int /*endOffset*/) {}
 void AccessibleText::removeSelection(int /*selectionIndex*/) {}
 void AccessibleText::setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) {}
-int AccessibleText::cursorPosition() const { return 0; }
-void AccessibleText::setCursorPosition(int /*position*/) {}
+int AccessibleText::cursorPosition() const { return caret_ ? caret_() : 0; }
+
+void AccessibleText::setCursorPosition(int position) {
+  if (moveCaret_) {
+    moveCaret_(position);
+  }
+}
+
 QRect AccessibleText::characterRect(int /*offset*/) const { return {}; }
 int AccessibleText::offsetAtPoint(const QPoint& /*point*/) const { return -1; }
 void AccessibleText::scrollToSubstring(int /*startIndex*/, int /*endIndex*/) {}
@@ -76,8 +92,14 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
   if (className == QLatin1String("DrawingArea")) {
     auto* area = static_cast<DrawingArea*>(object);
     if (area->readAsText()) {
-      return new AccessibleText(area, QAccessible::StaticText,
-                                [area] { return area->printedText(); });
+      auto* document = new AccessibleText(area, QAccessible::EditableText,
+                                          [area] { return area->printedText(); });
+      document->setCaret([area] { return area->caretPosition(); },
+                         [area](int position) { area->setCaretPosition(position); });
+      return document;
+    }
+    if (!area->readerColumns().isEmpty()) {
+      return new AccessibleTable(area);
     }
     return new AccessibleText(area, QAccessible::Graphic, {});
   }

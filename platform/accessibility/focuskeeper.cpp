@@ -6,21 +6,25 @@
 FocusKeeper::FocusKeeper(QWidget* window) : window_(window), holder_(window->focusWidget()) {}
 
 FocusKeeper::~FocusKeeper() {
-  if (holder_ != nullptr && !holder_->isEnabled()) {
-    for (QWidget* next = holder_->nextInFocusChain(); next != holder_;
-         next = next->nextInFocusChain()) {
-      if (qobject_cast<QPushButton*>(next) != nullptr && next->isEnabled() &&
-          next->window() == window_) {
-        next->setFocus(Qt::TabFocusReason);
-        break;
-      }
+  QWidget* kept = keptFocus();
+  if (kept != nullptr && kept != window_->focusWidget()) {
+    kept->setFocus(Qt::TabFocusReason);
+  }
+}
+
+QWidget* FocusKeeper::keptFocus() const {
+  if (holder_ == nullptr) {
+    return window_->focusWidget();
+  }
+  if (holder_->isEnabled()) {
+    return holder_;
+  }
+  for (QWidget* next = holder_->nextInFocusChain(); next != holder_;
+       next = next->nextInFocusChain()) {
+    if (qobject_cast<QPushButton*>(next) != nullptr && next->isEnabled() &&
+        next->window() == window_) {
+      return next;
     }
   }
-  if (!told_) {
-    return;
-  }
-  QWidget* focus = window_->focusWidget();
-  for (QPushButton* button : window_->findChildren<QPushButton*>()) {
-    button->setAccessibleDescription(button == focus ? result_ : QString());
-  }
+  return window_->focusWidget();
 }

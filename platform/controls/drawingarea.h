@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QList>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -47,19 +48,42 @@ class DrawingArea : public QFrame {
   // Where the area is read as text: the texts printed since the last clear,
   // one line each, which is what a screen reader reads of it.
   QString printedText() const { return printedLines_.join(QLatin1Char('\n')); }
-  // Read by screen readers as text (the help) rather than as a picture (the graph).
+  // Read by screen readers as a read-only document (the help) rather than as a
+  // picture (the graph). The document has a caret at the start of a line,
+  // which Up, Down, Page Up, Page Down, Home and End move from line to line and
+  // a frame marks while the area has the focus; screen readers hear each move.
   bool readAsText() const { return readAsText_; }
   void setReadAsText(bool text) { readAsText_ = text; }
+  // The caret as an offset into printedText(); setting it puts it at the start
+  // of the line the offset falls on.
+  int caretPosition() const { return caret_; }
+  void setCaretPosition(int position);
+  int caretLine() const;
+
+  // What the picture shows as a table, for screen readers: the column
+  // headers, then the rows of cells. An area with a table is read as one, and
+  // the arrow keys, Home and End walk its cells, each move heard as the
+  // focus coming to a cell.
+  void setReaderTable(const QStringList& columns, const QList<QStringList>& rows);
+  const QStringList& readerColumns() const { return readerColumns_; }
+  const QList<QStringList>& readerRows() const { return readerRows_; }
+  // The cell the arrow keys are on, as (row, column); row -1 before the first move.
+  QPoint currentCell() const { return {currentColumn_, currentRow_}; }
 
  signals:
   // Each text output, as print() received it, and the device pixels its
   // advance takes from where it starts: ending past the picture's right edge,
   // it was cut.
   void printed(const QString& text, const QRect& extent);
+  // Space or Enter on an area not read as text.
+  void activated();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   friend class DrawingAreaTesting;  // the picture, pixel for pixel, for the tests
@@ -71,10 +95,19 @@ class DrawingArea : public QFrame {
   double devicePixelsPerUnitX() const;
   double devicePixelsPerUnitY() const;
   int penWidth() const;
+  int lineStart(int line) const;
+  bool walkTable(int key);
+  void moveCaretToLine(int line);
 
   QImage picture_;
   QPointF current_;
   QSizeF userScale_;  // empty: twips
   QStringList printedLines_;
+  QList<QRect> lineBoxes_;
+  QStringList readerColumns_;
+  QList<QStringList> readerRows_;
+  int currentRow_ = -1;
+  int currentColumn_ = 0;  // in device pixels, one per printed line
+  int caret_ = 0;
   bool readAsText_ = false;
 };

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "accessibletext.h"
-#include "framepacer.h"
+#include "announcer.h"
 
 ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent)
     : QWidget(parent) {
@@ -33,10 +33,10 @@ void ImageControl::setShown(bool shown) {
     raise();
   }
   update();
-  FramePacer::announce(pacer_, this, [this] { announceShown(); });
+  Announcer::announce(announcer_, this, [this] { announceShown(); });
 }
 
-void ImageControl::setPacer(FramePacer* pacer) { pacer_ = pacer; }
+void ImageControl::setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
 
 void ImageControl::announceShown() {
   if (announcedShown_ == shown_) {

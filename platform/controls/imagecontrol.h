@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-class FramePacer;
+class Announcer;
 
 // An image control: a stored picture stretched to fill the control, shown or
 // hidden as a whole. It takes no clicks and no focus.
@@ -26,8 +26,8 @@ class ImageControl : public QWidget {
 
   bool isShown() const { return shown_; }
   void setShown(bool shown);
-  // Screen readers hear of a change of the visible state through `pacer`.
-  void setPacer(FramePacer* pacer);
+  // Screen readers hear of a change of the visible state through `announcer`.
+  void setAnnouncer(Announcer* announcer);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,5 +38,5 @@ class ImageControl : public QWidget {
   QPixmap stretched_;  // prepared once: painting only copies it out
   bool shown_ = true;
   bool announcedShown_ = true;
-  QPointer<FramePacer> pacer_;
+  QPointer<Announcer> announcer_;
 };

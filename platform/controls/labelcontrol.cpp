@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "accessibletext.h"
-#include "framepacer.h"
+#include "announcer.h"
 
 namespace {
 
@@ -29,10 +29,10 @@ void LabelControl::setCaption(const QString& caption) {
   fitted_ = false;
   // Only the inside changes: the border keeps its pixels.
   update(contentsRect());
-  FramePacer::announce(pacer_, this, [this] { announceCaption(); });
+  Announcer::announce(announcer_, this, [this] { announceCaption(); });
 }
 
-void LabelControl::setPacer(FramePacer* pacer) { pacer_ = pacer; }
+void LabelControl::setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
 
 void LabelControl::announceCaption() {
   if (announced_ == caption_) {

@@ -5,12 +5,12 @@
 #include <QPointer>
 #include <QString>
 
-class FramePacer;
+class Announcer;
 
 // A window label: one line of text centred across the top of an opaque box
 // inside a border. It never wraps and never sizes itself to its text. Screen
 // readers read it as static text named by its caption, and hear of each change
-// of caption, through `pacer` when the window has one.
+// of caption, through `announcer` when the window has one.
 class LabelControl : public QFrame {
   Q_OBJECT
 
@@ -19,7 +19,7 @@ class LabelControl : public QFrame {
 
   QString caption() const { return caption_; }
   void setCaption(const QString& caption);
-  void setPacer(FramePacer* pacer);
+  void setAnnouncer(Announcer* announcer);
 
   // The width the caption is drawn at, in percent of the font's own: below 100
   // where the caption had to be narrowed to fit its box.
@@ -37,7 +37,7 @@ class LabelControl : public QFrame {
 
   QString caption_;
   QString announced_;  // the caption screen readers were last told of
-  QPointer<FramePacer> pacer_;
+  QPointer<Announcer> announcer_;
   // Worked out once after the caption, the font or the size changes, when the
   // caption is next painted or asked about: not on every paint, and not for
   // captions that come and go between two frames.

@@ -1,13 +1,10 @@
 #include "framepacer.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
-
-#include <utility>
 
 FramePacer::FramePacer(QWidget* window) : QObject(window), window_(window) {
   window_->installEventFilter(this);
@@ -19,38 +16,6 @@ void FramePacer::setHeld(bool held) {
     frame_.stop();
     if (pending_) {
       paintNow();
-    }
-    announceNow();
-  }
-}
-
-void FramePacer::announce(FramePacer* pacer, QObject* control,
-                          const std::function<void()>& announce) {
-  // With no screen reader there is no one to tell, and nothing to do per tick.
-  if (!QAccessible::isActive()) {
-    return;
-  }
-  if (pacer == nullptr || !pacer->held_) {
-    announce();
-  } else {
-    pacer->defer(control, announce);
-  }
-}
-
-void FramePacer::defer(QObject* control, const std::function<void()>& announce) {
-  waiting_.insert(control, {QPointer<QObject>(control), announce});
-  if (!announcements_.isActive()) {
-    constexpr int kReaderPace = 100;  // milliseconds
-    announcements_.start(kReaderPace, this);
-  }
-}
-
-void FramePacer::announceNow() {
-  announcements_.stop();
-  const auto waiting = std::exchange(waiting_, {});
-  for (const auto& [control, announce] : waiting) {
-    if (control != nullptr) {
-      announce();
     }
   }
 }
@@ -89,10 +54,6 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FramePacer::timerEvent(QTimerEvent* event) {
-  if (event->timerId() == announcements_.timerId()) {
-    announceNow();
-    return;
-  }
   if (event->timerId() != frame_.timerId()) {
     QObject::timerEvent(event);
     return;

@@ -6,6 +6,9 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "cputime.h"
 #include "drawingarea.h"
@@ -15,8 +18,13 @@
 #include "form4.h"
 #include "linecontrol.h"
 #include "module1.h"
+#include "privatepulse.h"
+#include "ratiotone.h"
 #include "referencepicture.h"
 #include "session.h"
+#include "texts.h"
+#include "toneplayer.h"
+#include "translations.h"
 
 namespace {
 
@@ -54,6 +62,54 @@ const QString kGraphShows = QStringLiteral(
     "The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, "
     "against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks "
     "the ratio 0.30.");
+// And how to hear it, whatever the draws.
+const QString kHowToHear = QStringLiteral(
+    " The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as "
+    "sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low "
+    "for 0 and high for 1, over the draws; press again or Escape to stop.");
+
+// The table a screen reader walks: the column headers, then one "draws=ratio" a row.
+QStringList tableOf(const Session& s) {
+  QAccessibleInterface* picture =
+      QAccessible::queryAccessibleInterface(s.program.form2()->picture1());
+  QAccessibleTableInterface* table = picture->tableInterface();
+  if (table == nullptr) {
+    return {QStringLiteral("no table")};
+  }
+  QStringList headers;
+  for (int index = 0; index < picture->childCount(); ++index) {
+    if (picture->child(index)->role() == QAccessible::ColumnHeader) {
+      headers << picture->child(index)->text(QAccessible::Name);
+    }
+  }
+  QStringList rows{headers.join(QLatin1Char('|'))};
+  for (int row = 0; row < table->rowCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column) {
+      // A cell reads as its column's header and its own text: "Ratio 0.5000000".
+      QAccessibleInterface* cell = table->cellAt(row, column);
+      const auto header = cell->tableCellInterface()->columnHeaderCells();
+      cells << (header.size() == 1 && header.at(0)->text(QAccessible::Name) == headers.value(column)
+                    ? cell->text(QAccessible::Name)
+                    : QStringLiteral("(no header)"));
+    }
+    rows << cells.join(QLatin1Char('='));
+  }
+  return rows;
+}
+
+// The pitch of signed 16-bit samples from `first` for `count`, from their zero crossings.
+double pitchOf(const std::vector<std::int16_t>& samples, std::size_t first, std::size_t count) {
+  int crossings = 0;
+  for (std::size_t i = first + 1; i < first + count && i < samples.size(); ++i) {
+    crossings += (samples[i - 1] < 0) != (samples[i] < 0) ? 1 : 0;
+  }
+  return crossings / 2.0 / (static_cast<double>(count) / ratiotone::kSampleRate);
+}
+
+bool withinASemitone(double heard, double expected) {
+  return std::abs(std::log2(heard / expected)) <= 1.0 / 12;
+}
 
 QImage pictureOf(const Session& s) {
   return DrawingAreaTesting::picture(*s.program.form2()->picture1());
@@ -69,7 +125,19 @@ QString description(const Session& s) {
 class TestForm2 : public QObject {
   Q_OBJECT
 
+  std::unique_ptr<PrivatePulse> pulse_;
+
  private slots:
+  void initTestCase();
+  void cleanupTestCase();
+  void tableOfRatios_data();
+  void tableOfRatios();
+  void tableIsWalkedByKeys_data();
+  void tableIsWalkedByKeys();
+  void toneFollowsTheRatio_data();
+  void toneFollowsTheRatio();
+  void graphIsHeard_data();
+  void graphIsHeard();
   void windowPlace();
   void picture_data();
   void picture();
@@ -94,9 +162,9 @@ void TestForm2::windowPlace() {
   QCOMPARE(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Name),
            graph->windowTitle());
   QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(graph->picture1());
-  QCOMPARE(picture->role(), QAccessible::Graphic);
+  QCOMPARE(picture->role(), QAccessible::Table);
   QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Graph"));
-  QCOMPARE(description(s), kGraphShows + QStringLiteral(" No draws are plotted yet."));
+  QCOMPARE(description(s), kGraphShows + QStringLiteral(" No draws are plotted yet.") + kHowToHear);
   QCOMPARE(graph->picture1()->geometry(), QRect(8, 40, 633, 321));
   QCOMPARE(graph->picture1()->contentsRect().size(), QSize(629, 317));
   QPushButton* close = buttonOf(graph, "Command1");
@@ -223,10 +291,11 @@ void TestForm2::largeCountsDrawOnlyTheVisibleFrame() {
       qPrintable(QStringLiteral("%1 us against %2 us").arg(large.count()).arg(visible.count())));
   // In words: only the first 1000 draws are on the picture.
   QCOMPARE(description(reference),
-           kGraphShows + QStringLiteral(" Draws plotted: 1000. The latest ratio is 0.3006968."));
+           kGraphShows + QStringLiteral(" Draws plotted: 1000. The latest ratio is 0.3006968.") +
+               kHowToHear);
   QCOMPARE(description(s), kGraphShows + QStringLiteral(" Draws plotted: the first 1000 of %1. "
                                                         "The ratio at draw 1000 is 0.3006968.")
-                                             .arg(trials));
+                                             .arg(trials) + kHowToHear);
 }
 
 void TestForm2::activationAmongTheProgramsWindows() {
@@ -282,6 +351,201 @@ void TestForm2::closeReturnsToTheMainWindow() {
   QVERIFY(graph != nullptr);
   QCOMPARE(pictureOf(s).pixelColor(kTrial400Ratio1), QColor(Qt::white));
   QCOMPARE(pictureOf(s).pixelColor(kTrial400Ratio0), kBlue);
+}
+
+void TestForm2::initTestCase() {
+  pulse_ = std::make_unique<PrivatePulse>();
+  QVERIFY2(pulse_->start(), qPrintable(pulse_->error()));
+}
+
+void TestForm2::cleanupTestCase() { pulse_.reset(); }
+
+void TestForm2::tableOfRatios_data() {
+  QTest::addColumn<int>("trials");
+  QTest::addColumn<bool>("afterInit");  // a run of 1000 shown first, then Init
+  QTest::addColumn<QStringList>("table");
+  QTest::addColumn<QString>("plotted");
+  const QString header = QStringLiteral("Draws|Ratio");
+  QTest::newRow("no draws") << 0 << false << QStringList{header} << "No draws are plotted yet.";
+  QTest::newRow("one draw") << 1 << false << QStringList{header, "1=1.0000000"}
+                            << "Draws plotted: 1. The latest ratio is 1.0000000.";
+  QTest::newRow("seven draws") << 7 << false
+                               << QStringList{header, "1=1.0000000", "2=0.5000000", "5=0.2000000"}
+                               << "Draws plotted: 7. The latest ratio is 0.1428571.";
+  const QStringList all{header,          "1=1.0000000",   "2=0.5000000",   "5=0.2000000",
+                        "10=0.1000000",  "20=0.0500000",  "50=0.0200000",  "100=0.0100000",
+                        "200=0.0050000", "500=0.0020000", "1000=0.0010000"};
+  QTest::newRow("a whole run") << 1000 << false << all
+                               << "Draws plotted: 1000. The latest ratio is 0.0010000.";
+  QTest::newRow("past the picture")
+      << 40000 << false << all
+      << "Draws plotted: the first 1000 of 40000. The ratio at draw 1000 is 0.0010000.";
+  QTest::newRow("after Init")
+      << 0 << true << QStringList{header}
+      << "The line of the earlier run is still shown; no draws of the new run are plotted yet.";
+}
+
+void TestForm2::tableOfRatios() {
+  QFETCH(int, trials);
+  QFETCH(bool, afterInit);
+  QFETCH(QStringList, table);
+  QFETCH(QString, plotted);
+  Session s;
+  fillHistory(s.program.module1(), std::max(trials, 1000), [](int n) { return 1.0 / n; });
+  s.program.module1().trialCount = afterInit ? 1000 : trials;
+  Form2* graph = s.openGraph();
+  QVERIFY(graph != nullptr);
+  if (afterInit) {
+    // Back to the main window with the graph left open, as the help's Close does.
+    s.program.showForm1();
+    s.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.form));
+    buttonOf(s.form, "Command6")->setEnabled(true);
+    buttonOf(s.form, "Command6")->click();
+    QCOMPARE(s.program.module1().trialCount, 0);
+    QCOMPARE(s.openGraph(), graph);
+  }
+  QCOMPARE(tableOf(s), table);
+  QCOMPARE(description(s), kGraphShows + QLatin1Char(' ') + plotted + kHowToHear);
+}
+
+void TestForm2::tableIsWalkedByKeys_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<QString>("focused");  // the cell a screen reader is told has the focus
+  QTest::newRow("nothing pressed") << QList<int>{} << "";
+  QTest::newRow("Down comes to the first row") << QList<int>{Qt::Key_Down} << "1";
+  QTest::newRow("Down, Down, Right")
+      << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right} << "0.5000000";
+  QTest::newRow("End, Right") << QList<int>{Qt::Key_End, Qt::Key_Right} << "0.0100000";
+  QTest::newRow("no way past the edges")
+      << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right}
+      << "1.0000000";
+}
+
+void TestForm2::tableIsWalkedByKeys() {
+  QFETCH(QList<int>, keys);
+  QFETCH(QString, focused);
+  Session s;
+  fillHistory(s.program.module1(), 100, [](int n) { return 1.0 / n; });
+  s.program.module1().trialCount = 100;
+  Form2* graph = s.openGraph();
+  QVERIFY(graph != nullptr);
+  QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
+  for (const int key : keys) {
+    QTest::keyClick(graph->picture1(), static_cast<Qt::Key>(key));
+  }
+  QAccessibleInterface* cell =
+      QAccessible::queryAccessibleInterface(graph->picture1())->focusChild();
+  QCOMPARE(cell != nullptr ? cell->text(QAccessible::Name) : QString(), focused);
+  if (cell != nullptr) {
+    QVERIFY(cell->state().focused);
+  }
+}
+
+void TestForm2::toneFollowsTheRatio_data() {
+  // Stretches of draws at one ratio each, and the pitch each must be heard at.
+  QTest::addColumn<QList<int>>("draws");
+  QTest::addColumn<QList<double>>("ratios");
+  QTest::addColumn<QList<double>>("hertz");
+  QTest::newRow("the ends of the scale")
+      << QList<int>{100, 100} << QList<double>{0.0, 1.0} << QList<double>{220, 880};
+  QTest::newRow("an octave for every half")
+      << QList<int>{100, 100, 100} << QList<double>{0.5, 0.0, 0.5} << QList<double>{440, 220, 440};
+  QTest::newRow("settling on the probability")
+      << QList<int>{50, 150, 300, 500} << QList<double>{0.6, 0.4, 0.25, 0.3076923}
+      << QList<double>{505.4, 383.0, 311.1, 337.0};
+}
+
+void TestForm2::toneFollowsTheRatio() {
+  QFETCH(QList<int>, draws);
+  QFETCH(QList<double>, ratios);
+  QFETCH(QList<double>, hertz);
+  std::vector<float> history;
+  for (qsizetype part = 0; part < draws.size(); ++part) {
+    history.insert(history.end(), static_cast<std::size_t>(draws.at(part)),
+                   static_cast<float>(ratios.at(part)));
+  }
+  const std::vector<std::int16_t> samples = ratiotone::samplesFor(history);
+  // 88 samples a draw at 22050 a second: 1000 draws in 3.99 s, after the
+  // reference tone (0.4 s) and the pause (0.2 s).
+  constexpr std::size_t kPerDraw = 88;
+  QCOMPARE(ratiotone::sweepStart(), std::size_t{13230});
+  QCOMPARE(samples.size(), std::size_t{13230} + history.size() * kPerDraw);
+  auto peak = [&samples](std::size_t first, std::size_t count) {
+    int level = 0;
+    for (std::size_t i = first; i < first + count; ++i) {
+      level = std::max(level, std::abs(static_cast<int>(samples[i])));
+    }
+    return level;
+  };
+  // The reference: 0.30, softly, then silence.
+  QVERIFY(withinASemitone(pitchOf(samples, 500, 7000), 333.5));
+  QVERIFY(peak(0, 8820) < 5000);
+  QCOMPARE(peak(8820, 4410), 0);
+  std::size_t at = ratiotone::sweepStart();
+  for (qsizetype part = 0; part < draws.size(); ++part) {
+    const std::size_t length = static_cast<std::size_t>(draws.at(part)) * kPerDraw;
+    // The middle of the stretch, in windows of 20 draws.
+    constexpr std::size_t kWindow = 20 * kPerDraw;
+    for (std::size_t window = at + length / 10; window + kWindow <= at + length * 9 / 10;
+         window += kWindow) {
+      const double heard = pitchOf(samples, window, kWindow);
+      QVERIFY2(
+          withinASemitone(heard, hertz.at(part)),
+          qPrintable(QStringLiteral("%1 Hz where %2 Hz belongs").arg(heard).arg(hertz.at(part))));
+    }
+    QVERIFY(peak(at + length / 10, length * 8 / 10) > 10000);
+    at += length;
+  }
+}
+
+void TestForm2::graphIsHeard_data() {
+  QTest::addColumn<QString>("stop");  // how the sound is stopped
+  QTest::newRow("Space again") << "space";
+  QTest::newRow("Escape") << "escape";
+  QTest::newRow("Close") << "close";
+}
+
+void TestForm2::graphIsHeard() {
+  QFETCH(QString, stop);
+  Session s;
+  fillHistory(s.program.module1(), 1000, [](int) { return 0.5; });
+  s.program.module1().trialCount = 1000;
+  Form2* graph = s.openGraph();
+  QVERIFY(graph != nullptr);
+  QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
+  auto* player = graph->findChild<TonePlayer*>();
+  QVERIFY(player != nullptr);
+  QVERIFY(pulse_ != nullptr);
+  // Heard on the null sink: the soft reference, then the ratio 0.5, an octave over 220 Hz.
+  const QByteArray heard =
+      pulse_->record([graph] { QTest::keyClick(graph->picture1(), Qt::Key_Space); }, 3500);
+  QVERIFY(player->isPlaying());
+  std::vector<std::int16_t> samples;
+  for (qsizetype at = 0; at + 1 < heard.size(); at += 2) {
+    samples.push_back(static_cast<std::int16_t>(static_cast<std::uint8_t>(heard[at]) |
+                                                static_cast<std::uint8_t>(heard[at + 1]) << 8));
+  }
+  std::size_t loud = 0;
+  while (loud < samples.size() && std::abs(static_cast<int>(samples[loud])) < 8000) {
+    ++loud;
+  }
+  QVERIFY2(loud + 6615 < samples.size(),
+           qPrintable(
+               QStringLiteral("peak %1 of %2 samples").arg(peakLevel(heard)).arg(samples.size())));
+  const double pitch = pitchOf(samples, loud + 1000, 4410);
+  qInfo("the sweep was recorded at %.1f Hz", pitch);
+  QVERIFY2(withinASemitone(pitch, 440), qPrintable(QStringLiteral("%1 Hz").arg(pitch)));
+  if (stop == QLatin1String("space")) {
+    QTest::keyClick(graph->picture1(), Qt::Key_Space);
+  } else if (stop == QLatin1String("escape")) {
+    QTest::keyClick(graph->picture1(), Qt::Key_Escape);
+  } else {
+    buttonOf(graph, "Command1")->click();
+  }
+  QVERIFY(!player->isPlaying());
+  const QByteArray after = pulse_->record([] {}, 500);
+  QVERIFY2(peakLevel(after) < 100, qPrintable(QString::number(peakLevel(after))));
 }
 
 int main(int argc, char** argv) {

@@ -69,8 +69,10 @@ const QStringList kExpectedJapanese{
     QStringLiteral("\u3000【問題】"),
     QStringLiteral("\u3000\u3000\u3000\u3000\u3000トランプが1組あります。"),
     QStringLiteral("\u3000\u3000\u3000\u3000\u3000ジョーカー2枚を除いた52枚を使います。"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000スペード、クローバー、ダイヤ、ハートのどれにも"),
-    QStringLiteral("\u3000\u3000\u3000\u30003の倍数が4枚ずつあるので、全部で16枚（4×4=16）です。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000スペード、クローバー、ダイヤ、ハートのどれにも、3の倍数"),
+    QStringLiteral("\u3000\u3000\u3000\u3000（3、6、9、クイーン=12）が4枚ずつあり、全部で16枚"
+                   "（4×4=16）です。"),
     QStringLiteral(
         "\u3000\u3000\u3000\u3000\u3000この52枚から1枚を引くとき、そのカードが3の倍数である"),
     QStringLiteral("\u3000\u3000\u3000\u3000確率を考えます。"),
@@ -84,14 +86,15 @@ const QStringList kExpectedJapanese{
     QStringLiteral("\u3000\u3000\u3000\u3000どのような関係があるでしょうか。"),
     QString(),
     QStringLiteral("\u3000【操作方法】"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000手で行うときは、［シャッフル］を押してから［引く"
-                   "］を押します。"),
+    QStringLiteral(
+        "\u3000\u3000\u3000\u3000\u3000手動で行うときは、［シャッフル］を押してから［引く"
+        "］を押します。"),
     QStringLiteral(
         "\u3000\u3000\u3000\u3000\u3000自動で行うときは、［自動スタート］を押し、止めるときは"),
     QStringLiteral("\u3000\u3000\u3000\u3000［自動ストップ］を押します。"),
     QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000［グラフ表示］を押すと、実験の回数と、引いた3の倍数の"),
-    QStringLiteral("\u3000\u3000\u3000\u3000カードの割合との関係が"),
+        "\u3000\u3000\u3000\u3000\u3000［グラフ表示］を押すと、実験の回数と、3の倍数のカードが"),
+    QStringLiteral("\u3000\u3000\u3000\u3000出た割合との関係が"),
     QStringLiteral("\u3000\u3000\u3000\u3000グラフで表示されます。"),
     QStringLiteral(
         "\u3000\u3000\u3000\u3000\u3000［初期化］を押すと、実験を最初からやり直せます。"),
@@ -106,6 +109,8 @@ class TestForm4 : public QObject {
   void windowPlace();
   void printsTheTwentyTwoLines_data();
   void printsTheTwentyTwoLines();
+  void arrowKeysMoveTheCaret_data();
+  void arrowKeysMoveTheCaret();
   void reactivationClearsAndPrintsAgain();
   void secondHelpBringsTheSameWindow();
   void closeWhileTheGraphIsOpen();
@@ -126,7 +131,7 @@ void TestForm4::windowPlace() {
   QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
            help->windowTitle());
   QCOMPARE(japaneseCaptions<Form4>(s.program),
-           (QStringList{" トランプ＿ヘルプ（問題と操作方法） © 2026 Vandrel 開発者", "閉じる"}));
+           (QStringList{" トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発者", "閉じる"}));
   QCOMPARE(help->picture1()->geometry(), QRect(8, 32, 561, 449));
   const QFontInfo font(help->picture1()->font());
   QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
@@ -167,7 +172,7 @@ void TestForm4::printsTheTwentyTwoLines() {
   }
   // A screen reader goes through the same lines as text.
   QAccessibleInterface* text = QAccessible::queryAccessibleInterface(help->picture1());
-  QCOMPARE(text->role(), QAccessible::StaticText);
+  QCOMPARE(text->role(), QAccessible::EditableText);
   QVERIFY(text->textInterface() != nullptr);
   QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
            expected.join(QLatin1Char('\n')));
@@ -175,6 +180,48 @@ void TestForm4::printsTheTwentyTwoLines() {
   // ones are cut at its edge.
   VANDREL_COMPARE_REFERENCE(DrawingAreaTesting::picture(*help->picture1()),
                             japanese ? "help_ja" : "help");
+}
+
+void TestForm4::arrowKeysMoveTheCaret_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<int>("caret");     // the offset a screen reader is told
+  QTest::addColumn<QString>("line");  // the line it reads there
+  QTest::newRow("Tab alone: the first, empty line") << QList<int>{} << 0 << "";
+  QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << "\u3000【Problem】";
+  QTest::newRow("Down, Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 12
+                              << "\u3000\u3000\u3000\u3000\u3000There is a set of playing cards.";
+  QTest::newRow("Up at the top stays") << QList<int>{Qt::Key_Up} << 0 << "";
+  QTest::newRow("End, then Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 1006
+                                << "\u3000\u3000\u3000\u3000displayed in a graph.";
+  QTest::newRow("Down past the end stays on the last line")
+      << QList<int>{Qt::Key_End, Qt::Key_Down} << 1032
+      << "\u3000\u3000\u3000\u3000\u3000Click the [Init] button to restart the experiment "
+         "from the beginning.";
+  QTest::newRow("Home goes back") << QList<int>{Qt::Key_Down, Qt::Key_Home} << 0 << "";
+}
+
+void TestForm4::arrowKeysMoveTheCaret() {
+  QFETCH(QList<int>, keys);
+  QFETCH(int, caret);
+  QFETCH(QString, line);
+  Session s;
+  Form4* help = s.openHelp();
+  QVERIFY(help != nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), help->picture1());
+  for (const int key : keys) {
+    QTest::keyClick(help->picture1(), static_cast<Qt::Key>(key));
+  }
+  QAccessibleInterface* document = QAccessible::queryAccessibleInterface(help->picture1());
+  QVERIFY(document->state().readOnly && document->state().multiLine && document->state().focused);
+  QCOMPARE(document->textInterface()->cursorPosition(), caret);
+  int start = -1;
+  int end = -1;
+  QCOMPARE(document->textInterface()
+               ->textAtOffset(caret, QAccessible::LineBoundary, &start, &end)
+               .remove(QLatin1Char('\n')),
+           line);
+  QCOMPARE(start, caret);
 }
 
 void TestForm4::reactivationClearsAndPrintsAgain() {

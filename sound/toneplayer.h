@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QBuffer>
+#include <QObject>
+
+#include <cstdint>
+#include <vector>
+
+class QAudioSink;
+
+// Plays generated sound, signed 16-bit mono samples, on the desktop's default
+// audio output, the device the cues sound on. Like the cues it never reports a
+// failure and never waits: on a machine without sound it stays silent.
+class TonePlayer : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TonePlayer(QObject* parent);
+
+  // Starts `samples` at `sampleRate`, stopping whatever was playing.
+  void play(const std::vector<std::int16_t>& samples, int sampleRate);
+  void stop();
+  bool isPlaying() const { return sink_ != nullptr; }
+
+ signals:
+  // The samples have all been played, or playing them failed.
+  void finished();
+
+ private:
+  void sinkStateChanged();
+
+  QBuffer buffer_;
+  QAudioSink* sink_ = nullptr;
+};
