@@ -9,7 +9,8 @@
         <translatorcomment>Glossar (English = Deutsch)
 draw (verb) = ziehen
 draw (noun) = Ziehung
-trial/experiment = Versuch
+trial/experiment = Versuch (Plural: Versuche)
+the experiment as a whole (Init) = Versuchsreihe
 ratio/relative frequency = relative Häufigkeit
 probability = Wahrscheinlichkeit
 multiple of 3 = Vielfaches von 3 (Plural: Vielfache von 3)
@@ -43,7 +44,7 @@ with replacement = mit Zurücklegen
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel veranschaulicht Wahrscheinlichkeiten mit einem Spiel aus 52 Spielkarten. Die Schülerinnen und Schüler ziehen Karten von Hand oder in einer schnellen automatischen Reihe von 1000 Ziehungen und beobachten, wie sich die relative Häufigkeit der Karten, deren Wert ein Vielfaches von 3 ist, bei der theoretischen Wahrscheinlichkeit 16/52 einpendelt. Die relative Häufigkeit wird neben 16/52 angezeigt und in Abhängigkeit von der Anzahl der Ziehungen in einem Diagramm dargestellt.</translation>
+        <translation>Vandrel veranschaulicht Wahrscheinlichkeiten mit einem Kartenspiel aus 52 Karten. Die Schülerinnen und Schüler ziehen Karten von Hand oder in einer schnellen automatischen Reihe von 1000 Ziehungen und beobachten, wie sich die relative Häufigkeit der Karten, deren Wert ein Vielfaches von 3 ist, bei der theoretischen Wahrscheinlichkeit 16/52 einpendelt. Die relative Häufigkeit wird neben 16/52 angezeigt und in Abhängigkeit von der Anzahl der Ziehungen in einem Diagramm dargestellt.</translation>
     </message>
 </context>
 <context>
@@ -61,7 +62,7 @@ with replacement = mit Zurücklegen
     <message>
         <source>probability;cards;statistics;</source>
         <extracomment>Search words for the menu, each ended by a semicolon; keep the semicolons, no spaces around them.</extracomment>
-        <translation>Wahrscheinlichkeit;Spielkarten;Statistik;Häufigkeit;</translation>
+        <translation>Wahrscheinlichkeit;Spielkarten;Statistik;Häufigkeit;Stochastik;</translation>
     </message>
 </context>
 <context>
@@ -183,6 +184,22 @@ with replacement = mit Zurücklegen
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
     </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>Die Karten werden gemischt. [Ziehen] drücken, um eine Karte zu ziehen.</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>Eine automatische Reihe von 1000 Ziehungen hat begonnen.</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>Das automatische Ziehen wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>Alle Zähler stehen wieder auf 0. [Mischen] oder [Auto-Start] drücken, um zu beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -223,7 +240,23 @@ with replacement = mit Zurücklegen
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Eingezeichnete Ziehungen: die ersten 1000 von %1. Relative Häufigkeit nach der 1000. Ziehung: %2.</translation>
+        <translation>Eingezeichnete Ziehungen: die ersten 1000 von %1. Relative Häufigkeit nach 1000 Ziehungen: %2.</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>Die Linie der vorigen Versuchsreihe wird noch angezeigt; von der neuen Versuchsreihe sind noch keine Ziehungen eingezeichnet.</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>Die Tabelle zeigt die relative Häufigkeit für ausgewählte Anzahlen von Ziehungen. Leertaste oder Eingabetaste drücken, um die relative Häufigkeit als Tonfolge anzuhören: zuerst ein leiser Ton für 0,30, dann ein Ton, dessen Höhe im Verlauf der Ziehungen mit der relativen Häufigkeit steigt und fällt, tief bei 0 und hoch bei 1; zum Beenden die Taste erneut oder Esc drücken.</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Ziehungen</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Relative Häufigkeit</translation>
     </message>
 </context>
 <context>
@@ -317,7 +350,7 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>[Neu] anklicken, um den Versuch von vorn zu beginnen.</translation>
+        <translation>[Neu] anklicken, um die Versuchsreihe von vorn zu beginnen.</translation>
     </message>
     <message>
         <source>Help text</source>

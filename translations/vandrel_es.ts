@@ -5,10 +5,11 @@
     <name>AppStream</name>
     <message>
         <source>Vandrel</source>
+        <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Glosario (inglés = español):
 draw (verb) = sacar (una carta)
 draw (noun) = extracción
-trial (one draw, one repetition of the experiment) = extracción; "number of experiments" (on the graph and in the help) = número de extracciones
+trial (one draw, one repetition of the experiment) = extracción; &quot;number of experiments&quot; (on the graph and in the help) = número de extracciones
 experiment (the whole series, restarted by Init) = experimento
 automatic run = serie automática
 ratio / relative frequency = frecuencia relativa
@@ -35,7 +36,6 @@ Help (button) = Ayuda
 Close (button) = Cerrar
 graph = gráfica
 ≒ = ≈</translatorcomment>
-        <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translation>Vandrel</translation>
     </message>
     <message>
@@ -186,6 +186,22 @@ graph = gráfica
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
     </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>Se están barajando las cartas. Pulsa [Sacar carta] para sacar una.</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>Ha comenzado una serie automática de 1000 extracciones.</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>Se ha detenido la serie automática.</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>Los contadores se han puesto a 0. Pulsa [Barajar] o [Auto: iniciar] para empezar.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -227,6 +243,22 @@ graph = gráfica
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
         <translation>Extracciones representadas: las 1000 primeras de %1. La frecuencia relativa en la extracción número 1000 es %2.</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>Se sigue mostrando la línea del experimento anterior; aún no se ha representado ninguna extracción del nuevo experimento.</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>La tabla muestra la frecuencia relativa en determinadas extracciones. Pulsa Espacio o Intro para escuchar la frecuencia relativa en forma de sonido: primero un tono suave para 0,30 y después un tono que sube y baja con la frecuencia relativa a lo largo de las extracciones, grave para 0 y agudo para 1; pulsa de nuevo o Esc para detenerlo.</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Extracciones</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Frecuencia relativa</translation>
     </message>
 </context>
 <context>
@@ -299,7 +331,7 @@ graph = gráfica
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>Para hacerlo de forma automática, haz clic en [Auto: iniciar], y para</translation>
+        <translation>Para hacerlo de forma automática, haz clic en [Auto: iniciar] y, para</translation>
     </message>
     <message>
         <source>button.</source>

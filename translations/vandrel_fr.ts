@@ -43,7 +43,7 @@ with replacement = avec remise
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel fait découvrir les probabilités à l&apos;aide d&apos;un jeu de 52 cartes. Les élèves tirent des cartes à la main ou lors d&apos;une série automatique rapide de 1000 tirages et voient la fréquence des cartes dont la valeur est un multiple de 3 se stabiliser autour de la probabilité théorique 16/52 ; cette fréquence est affichée à côté de 16/52 et représentée en fonction du nombre de tirages.</translation>
+        <translation>Vandrel fait découvrir les probabilités à l&apos;aide d&apos;un jeu de 52 cartes. Les élèves tirent des cartes à la main ou lors d&apos;une série automatique rapide de 1000 tirages et voient la fréquence des cartes dont la valeur est un multiple de 3 se stabiliser autour de la probabilité théorique 16/52&#xa0;; cette fréquence est affichée à côté de 16/52 et représentée graphiquement en fonction du nombre de tirages.</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@ with replacement = avec remise
     <message>
         <source>Drew the %1.</source>
         <extracomment>Said after a manual draw: %1 is a card&apos;s name.</extracomment>
-        <translation>Carte tirée : %1.</translation>
+        <translation>Carte tirée&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The automatic run has ended.</source>
@@ -176,23 +176,39 @@ with replacement = avec remise
     <message>
         <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
         <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>Multiples de 3 : %1 sur %2 ; fréquence : %3.</translation>
+        <translation>Multiples de 3&#xa0;: %1 sur %2&#xa0;; fréquence&#xa0;: %3.</translation>
     </message>
     <message>
         <source>≒</source>
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
     </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>Mélange des cartes en cours. Appuyer sur [Tirer] pour tirer une carte.</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>Une série de 1000 tirages automatiques a commencé.</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>La série de tirages automatiques a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>Les compteurs sont remis à 0. Appuyer sur [Mélanger] ou sur [Départ auto] pour commencer.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
-        <translation>(Axe vertical : fréquence des cartes multiples de 3)</translation>
+        <translation>(Axe vertical&#xa0;: fréquence des cartes multiples de 3)</translation>
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
-        <translation>(Axe horizontal : nombre d&apos;expériences)</translation>
+        <translation>(Axe horizontal&#xa0;: nombre d&apos;expériences)</translation>
     </message>
     <message>
         <source>Graph </source>
@@ -218,12 +234,28 @@ with replacement = avec remise
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Tirages représentés : %1. Dernière fréquence : %2.</translation>
+        <translation>Tirages représentés&#xa0;: %1. Dernière fréquence&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Tirages représentés : les 1000 premiers sur %1. Fréquence au 1000e tirage : %2.</translation>
+        <translation>Tirages représentés&#xa0;: les 1000 premiers sur %1. Fréquence après 1000 tirages&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>La courbe de l&apos;expérience précédente est encore affichée&#xa0;; aucun tirage de la nouvelle expérience n&apos;est encore représenté.</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>Le tableau donne la fréquence pour certains nombres de tirages. Appuyer sur Espace ou sur Entrée pour écouter la fréquence sous forme de son&#xa0;: d&apos;abord un son doux pour 0,30, puis un son dont la hauteur monte et descend avec la fréquence au fil des tirages, grave pour 0 et aigu pour 1&#xa0;; appuyer de nouveau ou sur Échap pour arrêter.</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Tirages</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Fréquence</translation>
     </message>
 </context>
 <context>
@@ -260,7 +292,7 @@ with replacement = avec remise
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>On s&apos;intéresse à la probabilité que la carte tirée au hasard parmi</translation>
+        <translation>On s&apos;intéresse à la probabilité qu&apos;une carte tirée au hasard parmi</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
@@ -284,7 +316,7 @@ with replacement = avec remise
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>théorique 16/52 obtenue par le calcul ?</translation>
+        <translation>théorique 16/52 obtenue par le calcul&#xa0;?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -292,11 +324,11 @@ with replacement = avec remise
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
-        <translation>Tirage à la main : cliquer sur [Mélanger], puis sur [Tirer].</translation>
+        <translation>Tirage à la main&#xa0;: cliquer sur [Mélanger], puis sur [Tirer].</translation>
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>Tirage automatique : cliquer sur [Départ auto] pour lancer la série,</translation>
+        <translation>Tirage automatique&#xa0;: cliquer sur [Départ auto] pour lancer la série,</translation>
     </message>
     <message>
         <source>button.</source>

@@ -236,7 +236,7 @@
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> トランプ　ヘルプ（問題と操作方法） </translation>
+        <translation> トランプ&#x3000;ヘルプ（問題と操作方法） </translation>
     </message>
     <message>
         <source>Close</source>

@@ -41,7 +41,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel은 52장의 트럼프 카드 한 벌로 확률을 배우는 프로그램입니다. 학생들은 카드를 직접 뽑거나 1000번을 빠르게 자동으로 뽑으면서, 숫자가 3의 배수인 카드의 상대도수가 이론적 확률 16/52에 가까워지는 것을 관찰합니다. 이론적 확률은 상대도수 옆에 표시되고, 뽑은 횟수에 따른 상대도수의 변화는 그래프로 그려집니다.</translation>
+        <translation>Vandrel은 52장의 트럼프 카드 한 벌로 확률을 배우는 프로그램입니다. 학생들은 카드를 직접 뽑거나 자동으로 1000번 빠르게 뽑으면서, 숫자가 3의 배수인 카드의 상대도수가 이론적 확률 16/52에 가까워지는 것을 관찰합니다. 이론적 확률은 상대도수 옆에 표시되고, 뽑은 횟수에 따른 상대도수의 변화는 그래프로 그려집니다.</translation>
     </message>
 </context>
 <context>
@@ -181,6 +181,22 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≒</translation>
     </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>카드를 섞고 있습니다. [카드 뽑기] 버튼을 누르면 카드를 한 장 뽑습니다.</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>1000회 뽑는 자동 실험이 시작되었습니다.</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>자동 실험이 정지되었습니다.</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>뽑은 카드의 수를 모두 0으로 초기화했습니다. 시작하려면 [카드 섞기] 또는 [자동 시작] 버튼을 누릅니다.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -221,7 +237,23 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>%1회 중 처음 1000회를 그렸습니다. 1000회째의 상대도수는 %2입니다.</translation>
+        <translation>%1회 중 처음 1000회를 그렸습니다. 1000회까지의 상대도수는 %2입니다.</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>이전 실험의 꺾은선이 아직 표시되어 있습니다. 새 실험의 뽑기 결과는 아직 그래프에 그려지지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>표에는 몇 가지 뽑은 횟수에서의 상대도수가 나와 있습니다. 스페이스 바나 Enter 키를 누르면 상대도수를 소리로 들을 수 있습니다. 먼저 0.30을 나타내는 부드러운 소리가 나고, 이어서 뽑은 횟수가 늘어남에 따라 상대도수에 맞추어 음높이가 오르내립니다. 상대도수가 0이면 낮은 음, 1이면 높은 음입니다. 다시 누르거나 Esc 키를 누르면 멈춥니다.</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>뽑은 횟수</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>상대도수</translation>
     </message>
 </context>
 <context>

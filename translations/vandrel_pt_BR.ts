@@ -5,10 +5,11 @@
     <name>AppStream</name>
     <message>
         <source>Vandrel</source>
+        <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Glossário (inglês = português do Brasil):
 draw (verb) = retirar (uma carta)
 draw (noun) = retirada
-trial (one draw, one repetition of the experiment) = retirada; "number of experiments" (on the graph and in the help) = número de retiradas
+trial (one draw, one repetition of the experiment) = retirada; &quot;number of experiments&quot; (on the graph and in the help) = número de retiradas
 experiment (the whole series, restarted by Init) = experimento
 automatic run = série automática
 ratio / relative frequency = frequência relativa
@@ -35,7 +36,6 @@ Help (button) = Ajuda
 Close (button) = Fechar
 graph = gráfico
 ≒ = ≈</translatorcomment>
-        <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translation>Vandrel</translation>
     </message>
     <message>
@@ -186,6 +186,22 @@ graph = gráfico
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
     </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>As cartas estão sendo embaralhadas. Pressione [Retirar carta] para retirar uma.</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>Foi iniciada uma série automática de 1000 retiradas.</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>A série automática foi interrompida.</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>Os contadores foram zerados. Pressione [Embaralhar] ou [Auto: iniciar] para começar.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -227,6 +243,22 @@ graph = gráfico
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
         <translation>Retiradas representadas: as 1000 primeiras de %1. A frequência relativa na retirada número 1000 é %2.</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>A linha do experimento anterior continua sendo exibida; ainda não foi representada nenhuma retirada do novo experimento.</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>A tabela mostra a frequência relativa em determinadas retiradas. Pressione Espaço ou Enter para ouvir a frequência relativa em forma de som: primeiro um tom suave para 0,30, depois um tom que sobe e desce com a frequência relativa ao longo das retiradas, grave para 0 e agudo para 1; pressione de novo ou Esc para parar.</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Retiradas</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Frequência relativa</translation>
     </message>
 </context>
 <context>
@@ -320,7 +352,7 @@ graph = gráfico
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>Clique em [Zerar] para recomeçar o experimento desde o início.</translation>
+        <translation>Clique em [Zerar] para recomeçar o experimento do zero.</translation>
     </message>
     <message>
         <source>Help text</source>

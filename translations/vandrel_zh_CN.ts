@@ -36,12 +36,12 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>观察抽到3的倍数的频率逐渐接近16/52</translation>
+        <translation>观察抽到3的倍数的频率逐渐稳定在16/52附近</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel 是一款用一副52张扑克牌学习概率的软件。学生可以手动抽牌，也可以快速自动抽牌1000次，观察点数是3的倍数的牌出现的频率逐渐接近理论概率16/52；理论概率显示在频率旁边，频率随抽牌次数变化的情况也会画成图表。</translation>
+        <translation>Vandrel 是一款用一副52张扑克牌学习概率的软件。学生可以手动抽牌，也可以快速自动抽牌1000次，观察点数是3的倍数的牌出现的频率逐渐稳定在理论概率16/52附近；理论概率显示在频率旁边，频率随抽牌次数变化的情况也会画成图表。</translation>
     </message>
 </context>
 <context>
@@ -54,7 +54,7 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>抽取扑克牌，观察抽到3的倍数的频率逐渐接近16/52</translation>
+        <translation>抽取扑克牌，观察抽到3的倍数的频率逐渐稳定在16/52附近</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
@@ -181,6 +181,22 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
     </message>
+    <message>
+        <source>The cards are being shuffled. Press Draw to draw one.</source>
+        <translation>正在洗牌。按“抽牌”按钮可以抽一张牌。</translation>
+    </message>
+    <message>
+        <source>An automatic run of 1000 draws has started.</source>
+        <translation>自动试验已开始，将连续抽牌1000次。</translation>
+    </message>
+    <message>
+        <source>The automatic run was stopped.</source>
+        <translation>自动试验已停止。</translation>
+    </message>
+    <message>
+        <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
+        <translation>计数已清零。按“洗牌”或“自动开始”按钮即可开始。</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -221,7 +237,23 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>已画出%1次抽牌中前1000次的结果。第1000次时的频率为%2。</translation>
+        <translation>已画出%1次抽牌中前1000次的结果。前1000次抽牌的频率为%2。</translation>
+    </message>
+    <message>
+        <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
+        <translation>图中仍显示上一轮试验的折线；新一轮试验还没有画出任何抽牌结果。</translation>
+    </message>
+    <message>
+        <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
+        <translation>表格列出了几个选定的抽牌次数对应的频率。按空格键或回车键，可以用声音收听频率：先是一个表示0.30的轻柔提示音，然后随着抽牌次数的增加，音高随频率升降，频率为0时最低，为1时最高；再按一次或按Esc键即可停止。</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>抽牌次数</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>频率</translation>
     </message>
 </context>
 <context>
