@@ -85,7 +85,8 @@ std::optional<QPoint> find(const QImage& whole, const QImage& part, const QList<
     const uchar* on = whole.constScanLine(y + row) + 4 * static_cast<std::ptrdiff_t>(x);
     const uchar* in = wanted.constScanLine(row);
     for (const auto& [from, to] : spans[static_cast<std::size_t>(row)]) {
-      if (std::memcmp(on + 4 * from, in + 4 * from, static_cast<std::size_t>(to - from) * 4) != 0) {
+      const std::ptrdiff_t offset = 4 * static_cast<std::ptrdiff_t>(from);
+      if (std::memcmp(on + offset, in + offset, static_cast<std::size_t>(to - from) * 4) != 0) {
         return false;
       }
     }
