@@ -18,8 +18,8 @@
 #include "linecontrol.h"
 #include "makersnotice.h"
 #include "module1.h"
-#include "textlanguage.h"
 #include "ratiotone.h"
+#include "textlanguage.h"
 #include "texts.h"
 #include "toneplayer.h"
 #include "twips.h"
@@ -213,7 +213,8 @@ void Form2::drawGraph() {
 void Form2::describeGraph() {
   const std::int32_t trials = shared_.trialCount;
   auto ratioAt = [this](std::int32_t trial) {
-    return QString::fromStdString(ratioText(shared_.ratioHistory[static_cast<std::size_t>(trial)], decimalSeparator()));
+    return QString::fromStdString(
+        ratioText(shared_.ratioHistory[static_cast<std::size_t>(trial)], decimalSeparator()));
   };
   const QString latest = ratioAt(std::min(trials, graph::kLastVisibleTrial));
   const QString plotted =

@@ -293,9 +293,11 @@ void TestForm2::largeCountsDrawOnlyTheVisibleFrame() {
   QCOMPARE(description(reference),
            kGraphShows + QStringLiteral(" Draws plotted: 1000. The latest ratio is 0.3006968.") +
                kHowToHear);
-  QCOMPARE(description(s), kGraphShows + QStringLiteral(" Draws plotted: the first 1000 of %1. "
-                                                        "The ratio at draw 1000 is 0.3006968.")
-                                             .arg(trials) + kHowToHear);
+  QCOMPARE(description(s), kGraphShows +
+                               QStringLiteral(" Draws plotted: the first 1000 of %1. "
+                                              "The ratio at draw 1000 is 0.3006968.")
+                                   .arg(trials) +
+                               kHowToHear);
 }
 
 void TestForm2::activationAmongTheProgramsWindows() {

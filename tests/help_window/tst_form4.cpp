@@ -130,8 +130,9 @@ void TestForm4::windowPlace() {
   QCOMPARE(buttonOf(help, "Command1")->text(), QStringLiteral("Close"));
   QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
            help->windowTitle());
-  QCOMPARE(japaneseCaptions<Form4>(s.program),
-           (QStringList{" トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発者", "閉じる"}));
+  QCOMPARE(
+      japaneseCaptions<Form4>(s.program),
+      (QStringList{" トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発者", "閉じる"}));
   QCOMPARE(help->picture1()->geometry(), QRect(8, 32, 561, 449));
   const QFontInfo font(help->picture1()->font());
   QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
