@@ -66,9 +66,10 @@ void Program::placeOverForm1(QWidget* window) const {
 
 // Qt lets a window that is transient for another end with it: when the main
 // window is closed first, the graph or the help stays and keeps the program
-// running, as on X.
+// running, as on X. Watches Form1 alone, which is not compared with form1_: the
+// last Close comes from QWidget's destructor, when the object is no Form1 any more.
 bool Program::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == form1_ && event->type() == QEvent::Close) {
+  if (event->type() == QEvent::Close) {
     for (QWidget* window : {static_cast<QWidget*>(form2_), static_cast<QWidget*>(form4_)}) {
       if (window != nullptr && window->windowHandle() != nullptr) {
         window->windowHandle()->setTransientParent(nullptr);
