@@ -35,9 +35,9 @@ Program::~Program() {
   delete form1_.data();
 }
 
-Form1* Program::form1() const { return form1_; }
-Form2* Program::form2() const { return form2_; }
-Form4* Program::form4() const { return form4_; }
+Form1* Program::form1() const { return qobject_cast<Form1*>(form1_.data()); }
+Form2* Program::form2() const { return qobject_cast<Form2*>(form2_.data()); }
+Form4* Program::form4() const { return qobject_cast<Form4*>(form4_.data()); }
 
 void Program::present(QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
@@ -66,11 +66,10 @@ void Program::placeOverForm1(QWidget* window) const {
 
 // Qt lets a window that is transient for another end with it: when the main
 // window is closed first, the graph or the help stays and keeps the program
-// running, as on X. Watches Form1 alone, which is not compared with form1_: the
-// last Close comes from QWidget's destructor, when the object is no Form1 any more.
+// running, as on X. Installed on Form1 alone.
 bool Program::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Close) {
-    for (QWidget* window : {static_cast<QWidget*>(form2_), static_cast<QWidget*>(form4_)}) {
+    for (QWidget* window : {form2_.data(), form4_.data()}) {
       if (window != nullptr && window->windowHandle() != nullptr) {
         window->windowHandle()->setTransientParent(nullptr);
       }
@@ -128,8 +127,7 @@ void Program::onFocusWindowChanged(QWindow* window) {
   if (window == nullptr) {
     return;  // the program lost the focus to another application
   }
-  for (QWidget* candidate : {static_cast<QWidget*>(form1_), static_cast<QWidget*>(form2_),
-                             static_cast<QWidget*>(form4_)}) {
+  for (QWidget* candidate : {form1_.data(), form2_.data(), form4_.data()}) {
     if (candidate != nullptr && candidate->windowHandle() == window) {
       becameActive(candidate);
     }
@@ -141,9 +139,9 @@ void Program::becameActive(QWidget* window) {
     return;
   }
   lastActive_ = window;
-  if (window == form2_) {
-    form2_->activated();
-  } else if (window == form4_) {
-    form4_->activated();
+  if (Form2* graph = form2(); graph != nullptr && window == graph) {
+    graph->activated();
+  } else if (Form4* help = form4(); help != nullptr && window == help) {
+    help->activated();
   }
 }

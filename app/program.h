@@ -61,8 +61,10 @@ class Program : public QObject, public Forms {
   void placeOverForm1(QWidget* window) const;
 
   std::unique_ptr<Module1> module1_;
-  QPointer<Form1> form1_;
-  QPointer<Form2> form2_;
-  QPointer<Form4> form4_;
+  // Held as widgets: a window is compared with them while it is being destroyed,
+  // when it is no Form1, Form2 or Form4 any more.
+  QPointer<QWidget> form1_;
+  QPointer<QWidget> form2_;
+  QPointer<QWidget> form4_;
   QPointer<QWidget> lastActive_;
 };

