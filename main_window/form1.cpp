@@ -376,7 +376,7 @@ bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
 
 void Form1::load() {
   reset();
-  Label7->setCaption(text(theoreticalProbabilityText(decimalSeparator())));
+  Label7->setCaption(text(theoreticalProbabilityText(separator_)));
   enter(State::Ready);
 }
 
@@ -433,7 +433,7 @@ void Form1::draw() {
   if (trial.hit) {
     Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
-  Label6->setCaption(text(ratioText(trial.ratio, decimalSeparator())));
+  Label6->setCaption(text(ratioText(trial.ratio, separator_)));
   announcer_->tell(keeper.keptFocus(), translated(kDrewCard).arg(cardName(tally_.currentCard)) +
                                            QLatin1Char(' ') + tallyText(trial.ratio));
 }
@@ -442,7 +442,7 @@ QString Form1::tallyText(float ratio) const {
   return translated(kTally)
       .arg(tally_.hitCount)
       .arg(shared_.trialCount)
-      .arg(text(ratioText(ratio, decimalSeparator())));
+      .arg(text(ratioText(ratio, separator_)));
 }
 
 void Form1::autoStart() {
@@ -494,7 +494,7 @@ void Form1::timerTick() {
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
   const float ratio = storeRatio(shared_, tally_);
-  Label6->setCaption(text(ratioText(ratio, decimalSeparator())));
+  Label6->setCaption(text(ratioText(ratio, separator_)));
   if (keeper) {
     announcer_->tell(keeper->keptFocus(),
                      translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));

@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "drawtally.h"
 #include "randomsource.h"
+#include "textlanguage.h"
 
 class Announcer;
 class Forms;
@@ -86,6 +88,9 @@ class Form1 : public QWidget {
   DrawTally tally_;
   RandomSource random_{RandomSource::entropySeed()};
   std::function<float()> timeOfDay_ = secondsSinceMidnight;
+  // The language's, fixed like the window's other texts when it is made: not
+  // looked up again on every tick.
+  std::string separator_ = decimalSeparator();
 
   DrawMode drawMode_ = DrawMode::Manual;
   std::int16_t cardIndex_ = 0;
