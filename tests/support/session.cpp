@@ -119,13 +119,15 @@ void Session::performAll(const QStringList& actions) {
   }
 }
 
-QString Session::buttonStates() const {
+QString buttonStatesOf(const QWidget* form) {
   QString states;
   for (const char* name : kCommands) {
-    states += button(name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+    states += buttonOf(form, name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
   }
   return states;
 }
+
+QString Session::buttonStates() const { return buttonStatesOf(form); }
 
 Form2* Session::openGraph() {
   QPushButton* graphDisplay = buttonOf(program.form1(), "Command7");

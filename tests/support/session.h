@@ -24,6 +24,9 @@ class QMessageBox;
 inline constexpr std::array<const char*, 8> kCommands{
     "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8"};
 
+// "E" or "D" for each of the main window's buttons, Draw first.
+QString buttonStatesOf(const QWidget* form);
+
 // One tick of the window's Timer1, delivered now: the test decides when ticks come.
 void tickOnce(const QWidget* form);
 
