@@ -86,7 +86,8 @@ struct Session {
   void runToEnd();
   // A command by its caption ("Draw", "Shuffle", "AutoStart", "AutoStop",
   // "Init"), which must be offered; or "tick", "tick*N", "run" (to the end of
-  // the run), "manual*N" (N rounds of Shuffle, tick, Draw).
+  // the run), "manual*N" (N rounds of Shuffle, tick, Draw), "trials=N" (N
+  // draws counted, as far as the history and Label3's next value go).
   void perform(const QString& action);
   void performAll(const QStringList& actions);
 
