@@ -606,12 +606,9 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
   QFETCH(bool, japanese);
   QFETCH(QString, expectedBox);
   const Translations translations(japanese ? kJapanese : kEnglish);
-  StubForms forms;
-  auto shared = std::make_unique<Module1>();
-  Form1 form(forms, *shared);
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  auto* cues = controlOf<MultimediaControl>(&form, "MMControl1");
+  Session s;
+  QVERIFY(QTest::qWaitForWindowExposed(s.form));
+  auto* cues = controlOf<MultimediaControl>(s.form, "MMControl1");
   QSignalSpy puts(cues, &MultimediaControl::propertyPut);
   QSignalSpy sounded(cues, &MultimediaControl::sounded);
   QStringList seen;  // read as the box opened; checked once it has closed
@@ -628,11 +625,11 @@ void TestForm1::exitCueSoundsBeforeTheBox() {
                  : parts.join(QLatin1Char('|')))
          << QStringLiteral("%1 button").arg(box.buttons().size());
   });
-  QTest::mouseClick(buttonOf(&form, "Command3"), Qt::LeftButton);
+  QTest::mouseClick(s.button("Command3"), Qt::LeftButton);
   QCOMPARE(seen, (QStringList{"5 puts, 1 sounded", expectedBox,
                               "an alert whose text is one of its parts", "1 button"}));
   QCOMPARE(puts.at(2).at(1).toString(), QStringLiteral("endpinpon.wav"));
-  QVERIFY(forms.ended);
+  QVERIFY(s.program.ended);
 }
 
 void TestForm1::initCueReallySounds() {
