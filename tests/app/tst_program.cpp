@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <array>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "cards.h"
 #include "eventwait.h"
