@@ -11,36 +11,14 @@ import time
 
 import pyatspi
 
+# From the source tree the package was built from: no build is needed, and
+# nothing is written there.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests",
+                                "support"))
+from atspi_reading import check, children, wait_for, window as main_window  # noqa: E402
+
 CAPTION = "Vandrel\u3000\u00a9 2026 The Vandrel developers"
-
-
-def wait_for(find, what, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"not within {seconds} s: {what}")
-
-
-def check(what, actual, expected):
-    if actual != expected:
-        sys.exit(f"{what}: {actual!r}, expected {expected!r}")
-    print(f"ok   {what}: {actual!r}")
-
-
-def main_window():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Vandrel":
-            for win in app:
-                if win is not None and win.name.startswith("Vandrel"):
-                    return win
-    return None
-
-
-def children(node, role):
-    return [child for child in node if child is not None and child.getRole() == role]
 
 
 def x_window_caption():
@@ -63,7 +41,8 @@ def main():
         check("caption of the mapped X window",
               wait_for(x_window_caption, "the mapped window", run_seconds), CAPTION)
         print(f"     window shown after {time.monotonic() - started:.1f} s")
-        window = wait_for(main_window, "the main window over AT-SPI", run_seconds)
+        window = wait_for(lambda: main_window("Vandrel"), "the main window over AT-SPI",
+                          run_seconds)
         check("window name over AT-SPI", window.name, CAPTION)
         labels = children(window, pyatspi.ROLE_LABEL)
         check("label count", len(labels), 13)
@@ -73,7 +52,7 @@ def main():
         buttons = {b.name: b for b in children(window, pyatspi.ROLE_PUSH_BUTTON)}
         started = time.monotonic()
         buttons["AutoStart"].queryAction().doAction(0)
-        wait_for(lambda: trials.name == "1000", "Label3 at 1000", run_seconds)
+        wait_for(lambda: trials.name == "1000" or None, "Label3 at 1000", run_seconds)
         print(f"     the run of 1000 draws took {time.monotonic() - started:.1f} s")
         check("Label3 after the run", trials.name, "1000")
         hit_count = int(hits.name)

@@ -4,6 +4,7 @@
 Usage: read_with_atspi.py PROGRAM. Run on a display, with the accessibility
 bus up (tests/support/with-atspi). Exits non-zero on the first difference.
 """
+import os
 import re
 import subprocess
 import sys
@@ -11,36 +12,11 @@ import time
 
 import pyatspi
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from atspi_reading import check, children, text_of, wait_for, window  # noqa: E402
+
 CARD = re.compile(r"^(Ace|[2-9]|10|Jack|Queen|King) of (spades|clubs|hearts|diamonds)$")
-
-
-def wait_for(find, what, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"not found within {seconds} s: {what}")
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        if app is not None and app.name == "Vandrel":
-            return app
-    return None
-
-
-def window(app, title_start):
-    for win in app:
-        if win is not None and win.name.startswith(title_start):
-            return win
-    return None
-
-
-def children(node, role):
-    return [child for child in node if child is not None and child.getRole() == role]
 
 
 def showing(node):
@@ -54,22 +30,10 @@ def press(win, caption):
     buttons[0].queryAction().doAction(0)
 
 
-def text_of(node):
-    text = node.queryText()
-    return text.getText(0, text.characterCount)
-
-
-def check(what, actual, expected):
-    if actual != expected:
-        sys.exit(f"{what}: {actual!r}, expected {expected!r}")
-    print(f"ok   {what}: {actual!r}")
-
-
 def main():
     program = subprocess.Popen([sys.argv[1]])
     try:
-        app = wait_for(application, "the application Vandrel")
-        main_window = wait_for(lambda: window(app, "Vandrel"), "the main window")
+        main_window = wait_for(lambda: window("Vandrel"), "the main window")
         labels = children(main_window, pyatspi.ROLE_LABEL)
         check("label count", len(labels), 13)
         captions = [
@@ -98,7 +62,7 @@ def main():
         print(f"ok   card on view: {cards[0].name}")
 
         press(main_window, "Help")
-        help_window = wait_for(lambda: window(app, " Playing Cards"), "the help window")
+        help_window = wait_for(lambda: window(" Playing Cards"), "the help window")
         areas = [c for c in help_window if c is not None and c.name == "Help text"]
         lines = wait_for(lambda: (text_of(areas[0]).split("\n")
                                   if areas and text_of(areas[0]) else None), "the help text")

@@ -282,36 +282,25 @@ void TestCore::ratioTexts_data() {
   QTest::addColumn<float>("ratio");
   QTest::addColumn<QString>("separator");
   QTest::addColumn<QString>("text");
-  QTest::newRow("one third") << static_cast<float>(1.0 / 3) << "."
-                             << "0.3333333";
-  QTest::newRow("two thirds") << static_cast<float>(2.0 / 3) << "."
-                              << "0.6666667";
-  QTest::newRow("one") << 1.0F << "."
-                       << "1.0000000";
-  QTest::newRow("zero") << 0.0F << "."
-                        << "0.0000000";
-  QTest::newRow("310 of 1000") << static_cast<float>(310.0 / 1000) << "."
-                               << "0.3100000";
-  QTest::newRow("1 of 100000") << static_cast<float>(1.0 / 100000) << "."
-                               << "0.0000100";
+  auto row = [](const char* name, double ratio, const char* separator, const char* text) {
+    QTest::newRow(name) << static_cast<float>(ratio) << separator << text;
+  };
+  row("one third", 1.0 / 3, ".", "0.3333333");
+  row("two thirds", 2.0 / 3, ".", "0.6666667");
+  row("one", 1.0, ".", "1.0000000");
+  row("zero", 0.0, ".", "0.0000000");
+  row("310 of 1000", 310.0 / 1000, ".", "0.3100000");
+  row("1 of 100000", 1.0 / 100000, ".", "0.0000100");
   // Exact ties in the eighth decimal round up, not to even.
-  QTest::newRow("73 of 256, a tie") << static_cast<float>(73.0 / 256) << "."
-                                    << "0.2851563";
-  QTest::newRow("1 of 256, a tie") << static_cast<float>(1.0 / 256) << "."
-                                   << "0.0039063";
-  QTest::newRow("3 of 256, a tie") << static_cast<float>(3.0 / 256) << "."
-                                   << "0.0117188";
-  QTest::newRow("999999 of 1000000") << static_cast<float>(999999.0 / 1000000) << "."
-                                     << "0.9999990";
+  row("73 of 256, a tie", 73.0 / 256, ".", "0.2851563");
+  row("1 of 256, a tie", 1.0 / 256, ".", "0.0039063");
+  row("3 of 256, a tie", 3.0 / 256, ".", "0.0117188");
+  row("999999 of 1000000", 999999.0 / 1000000, ".", "0.9999990");
   // The language's separator, wherever the rounding carries.
-  QTest::newRow("two thirds, comma") << static_cast<float>(2.0 / 3) << ","
-                                     << "0,6666667";
-  QTest::newRow("one, comma") << 1.0F << ","
-                              << "1,0000000";
-  QTest::newRow("73 of 256, comma") << static_cast<float>(73.0 / 256) << ","
-                                    << "0,2851563";
-  QTest::newRow("a separator of two bytes") << 0.5F << "\u066B"
-                                            << "0\u066B5000000";
+  row("two thirds, comma", 2.0 / 3, ",", "0,6666667");
+  row("one, comma", 1.0, ",", "1,0000000");
+  row("73 of 256, comma", 73.0 / 256, ",", "0,2851563");
+  row("a separator of two bytes", 0.5, "\u066B", "0\u066B5000000");
 }
 
 void TestCore::ratioTexts() {
@@ -328,14 +317,13 @@ void TestCore::numberTexts_data() {
   QTest::addColumn<int>("number");
   QTest::addColumn<QString>("plain");
   QTest::addColumn<QString>("signedBlank");
-  QTest::newRow("seventeen") << 17 << "17"
-                             << " 17";
-  QTest::newRow("minus five") << -5 << "-5"
-                              << "-5";
-  QTest::newRow("zero") << 0 << "0"
-                        << " 0";
-  QTest::newRow("history bound") << 100000 << "100000"
-                                 << " 100000";
+  auto row = [](const char* name, int number, const char* plain, const char* signedBlank) {
+    QTest::newRow(name) << number << plain << signedBlank;
+  };
+  row("seventeen", 17, "17", " 17");
+  row("minus five", -5, "-5", "-5");
+  row("zero", 0, "0", " 0");
+  row("history bound", 100000, "100000", " 100000");
 }
 
 void TestCore::numberTexts() {

@@ -156,8 +156,8 @@ bool click(QWidget* control) {
     return false;
   }
   const QPoint point = *at + control->mapTo(window, control->rect().center());
-  return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(point.x()),
-                  QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
+  return xdotool({"mousemove", "--sync", QString::number(point.x()), QString::number(point.y()),
+                  "click", "1"});
 }
 
 bool key(const QString& name) { return xdotool({QStringLiteral("key"), name}); }
@@ -194,26 +194,21 @@ void TestDesktop::platformChoice_data() {
   QTest::addColumn<bool>("xAnswers");
   QTest::addColumn<QByteArray>("chosen");  // empty: Qt's own choice
   QTest::addColumn<bool>("probed");
-  QTest::newRow("X only") << QByteArray() << QByteArray() << QByteArray("x11") << QByteArray(":0")
-                          << true << QByteArray() << false;
-  QTest::newRow("Wayland only") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland")
-                                << QByteArray() << false << QByteArray() << false;
-  QTest::newRow("both") << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland")
-                        << QByteArray(":0") << true << QByteArray("xcb") << true;
-  QTest::newRow("both, without a session type")
-      << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray(":1") << true
-      << QByteArray("xcb") << true;
-  QTest::newRow("both, X not answering")
-      << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland") << QByteArray(":0")
-      << false << QByteArray() << true;
-  QTest::newRow("both, the user chose Wayland")
-      << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray("wayland")
-      << QByteArray(":0") << true << QByteArray() << false;
-  QTest::newRow("both, the user chose X")
-      << QByteArray("xcb") << QByteArray("wayland-0") << QByteArray("wayland") << QByteArray(":0")
-      << true << QByteArray() << false;
-  QTest::newRow("neither") << QByteArray() << QByteArray() << QByteArray("tty") << QByteArray()
-                           << false << QByteArray() << false;
+  auto row = [](const char* name, const char* userChoice, const char* waylandDisplay,
+                const char* sessionType, const char* display, bool xAnswers, const char* chosen,
+                bool probed) {
+    QTest::newRow(name) << QByteArray(userChoice) << QByteArray(waylandDisplay)
+                        << QByteArray(sessionType) << QByteArray(display) << xAnswers
+                        << QByteArray(chosen) << probed;
+  };
+  row("X only", "", "", "x11", ":0", true, "", false);
+  row("Wayland only", "", "wayland-0", "wayland", "", false, "", false);
+  row("both", "", "wayland-0", "wayland", ":0", true, "xcb", true);
+  row("both, without a session type", "", "wayland-0", "", ":1", true, "xcb", true);
+  row("both, X not answering", "", "wayland-0", "wayland", ":0", false, "", true);
+  row("both, the user chose Wayland", "wayland", "wayland-0", "wayland", ":0", true, "", false);
+  row("both, the user chose X", "xcb", "wayland-0", "wayland", ":0", true, "", false);
+  row("neither", "", "", "tty", "", false, "", false);
 }
 
 void TestDesktop::platformChoice() {
@@ -257,10 +252,8 @@ void TestDesktop::startsAtItsPlaceOnX() {
   program.start(QStringLiteral(VANDREL_PROGRAM), {});
   QVERIFY(program.waitForStarted());
   QProcess search;
-  search.start(
-      QStringLiteral("xdotool"),
-      {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-       QStringLiteral("--name"), QStringLiteral("^Vandrel"), QStringLiteral("getwindowgeometry")});
+  search.start(QStringLiteral("xdotool"),
+               {"search", "--sync", "--onlyvisible", "--name", "^Vandrel", "getwindowgeometry"});
   const bool found = search.waitForFinished(20000);
   program.kill();
   program.waitForFinished();

@@ -2,11 +2,10 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <algorithm>
 
 #include "drawingarea.h"
 #include "drawingarea_testing.h"
@@ -24,80 +23,62 @@
 
 namespace {
 
-// The help text as the window must print it, written out here on its own:
-// \u3000 is the ideographic space, and trailing spaces are part of the lines.
+// A help line: `indent` ideographic spaces, then the text.
+QString line(int indent, const char* text) {
+  return QString(indent, QChar(0x3000)) + QString::fromUtf8(text);
+}
+
+// The help text as the window must print it, written out here on its own;
+// trailing spaces are part of the lines.
 const QStringList kExpectedLines{
-    QString(),
-    QStringLiteral("\u3000【Problem】"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000There is a set of playing cards."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Use 52 cards excluding 2 jokers."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000There are 4 multiples of 3 for each of spades "
-                   ", clovers , diamonds , and"),
-    QStringLiteral("\u3000\u3000\u3000\u3000hearts , so there are 16 (4\u00D74=16)\uFF0E"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Consider the probability that when one is drawn "
-                   "from these 52 cards , "),
-    QStringLiteral("\u3000\u3000\u3000\u3000that card is a multiple of 3."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Of the 52 cards , 16 are multiples of 3 , so "
-                   "mathematically it is 16/52."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000However , in reality , when one card is drawn "
-                   "one by one and returned 52 "),
-    QStringLiteral("\u3000\u3000\u3000\u3000terms , a card that is a multiple of 3 doesn't oppear "
-                   "exactly 16 times."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000Then , what is the relationship with theoretical "
-                   "probability 16/52 "),
-    QStringLiteral("\u3000\u3000\u3000\u3000obtained mathematically ?"),
-    QString(),
-    QStringLiteral("\u3000\u3010Operation method\u3011"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000To do it manually , click the [Shuffle] button "
-                   "and then , the [Draw] button."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000To do it automatically , click the [AutoStart] "
-                   "button and then , the [AutoStop]"),
-    QStringLiteral("\u3000\u3000\u3000\u3000button."),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000When you click the [Graph disply] button , the "
-                   "relationship between the"),
-    QStringLiteral("\u3000\u3000\u3000\u3000number of experiments and the ratio of cards drawn in "
-                   "multiples of 3 is  "),
-    QStringLiteral("\u3000\u3000\u3000\u3000displayed in a graph."),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000Click the [Init] button to restart the experiment "
-        "from the beginning."),
+    {},
+    line(1, "【Problem】"),
+    line(5, "There is a set of playing cards."),
+    line(5, "Use 52 cards excluding 2 jokers."),
+    line(5, "There are 4 multiples of 3 for each of spades , clovers , diamonds , and"),
+    line(4, "hearts , so there are 16 (4\u00D74=16)\uFF0E"),
+    line(5, "Consider the probability that when one is drawn from these 52 cards , "),
+    line(4, "that card is a multiple of 3."),
+    line(5, "Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52."),
+    line(5, "However , in reality , when one card is drawn one by one and returned 52 "),
+    line(4, "terms , a card that is a multiple of 3 doesn't oppear exactly 16 times."),
+    line(5, "Then , what is the relationship with theoretical probability 16/52 "),
+    line(4, "obtained mathematically ?"),
+    {},
+    line(1, "\u3010Operation method\u3011"),
+    line(5, "To do it manually , click the [Shuffle] button and then , the [Draw] button."),
+    line(5, "To do it automatically , click the [AutoStart] button and then , the [AutoStop]"),
+    line(4, "button."),
+    line(5, "When you click the [Graph disply] button , the relationship between the"),
+    line(4, "number of experiments and the ratio of cards drawn in multiples of 3 is  "),
+    line(4, "displayed in a graph."),
+    line(5, "Click the [Init] button to restart the experiment from the beginning."),
 };
 
 // The same 22 lines in Japanese, with the same leading ideographic spaces.
 const QStringList kExpectedJapanese{
-    QString(),
-    QStringLiteral("\u3000【問題】"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000トランプが1組あります。"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u3000ジョーカー2枚を除いた52枚を使います。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000スペード、クローバー、ダイヤ、ハートのどれにも、3の倍数"),
-    QStringLiteral("\u3000\u3000\u3000\u3000（3、6、9、クイーン=12）が4枚ずつあり、全部で16枚"
-                   "（4×4=16）です。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000この52枚から1枚を引くとき、そのカードが3の倍数である"),
-    QStringLiteral("\u3000\u3000\u3000\u3000確率を考えます。"),
-    QStringLiteral("\u3000\u3000\u3000\u3000\u300052枚のうち16枚が3の倍数なので、計算で求めた確率は"
-                   "16/52です。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000しかし実際には、1枚引いてはもどすことを52回くり返しても、"),
-    QStringLiteral("\u3000\u3000\u3000\u30003の倍数のカードがちょうど16回出るとはかぎりません。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000では、計算で求めた理論上の確率16/52と、実際の結果には"),
-    QStringLiteral("\u3000\u3000\u3000\u3000どのような関係があるでしょうか。"),
-    QString(),
-    QStringLiteral("\u3000【操作方法】"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000手動で行うときは、［シャッフル］を押してから［引く"
-        "］を押します。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000自動で行うときは、［自動スタート］を押し、止めるときは"),
-    QStringLiteral("\u3000\u3000\u3000\u3000［自動ストップ］を押します。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000［グラフ表示］を押すと、実験の回数と、3の倍数のカードが"),
-    QStringLiteral("\u3000\u3000\u3000\u3000出た割合との関係が"),
-    QStringLiteral("\u3000\u3000\u3000\u3000グラフで表示されます。"),
-    QStringLiteral(
-        "\u3000\u3000\u3000\u3000\u3000［初期化］を押すと、実験を最初からやり直せます。"),
+    {},
+    line(1, "【問題】"),
+    line(5, "トランプが1組あります。"),
+    line(5, "ジョーカー2枚を除いた52枚を使います。"),
+    line(5, "スペード、クローバー、ダイヤ、ハートのどれにも、3の倍数"),
+    line(4, "（3、6、9、クイーン=12）が4枚ずつあり、全部で16枚（4×4=16）です。"),
+    line(5, "この52枚から1枚を引くとき、そのカードが3の倍数である"),
+    line(4, "確率を考えます。"),
+    line(5, "52枚のうち16枚が3の倍数なので、計算で求めた確率は16/52です。"),
+    line(5, "しかし実際には、1枚引いてはもどすことを52回くり返しても、"),
+    line(4, "3の倍数のカードがちょうど16回出るとはかぎりません。"),
+    line(5, "では、計算で求めた理論上の確率16/52と、実際の結果には"),
+    line(4, "どのような関係があるでしょうか。"),
+    {},
+    line(1, "【操作方法】"),
+    line(5, "手動で行うときは、［シャッフル］を押してから［引く］を押します。"),
+    line(5, "自動で行うときは、［自動スタート］を押し、止めるときは"),
+    line(4, "［自動ストップ］を押します。"),
+    line(5, "［グラフ表示］を押すと、実験の回数と、3の倍数のカードが"),
+    line(4, "出た割合との関係が"),
+    line(4, "グラフで表示されます。"),
+    line(5, "［初期化］を押すと、実験を最初からやり直せます。"),
 };
 
 }  // namespace
@@ -112,10 +93,8 @@ class TestForm4 : public QObject {
   void arrowKeysMoveTheCaret_data();
   void arrowKeysMoveTheCaret();
   void reactivationClearsAndPrintsAgain();
-  void secondHelpBringsTheSameWindow();
-  void closeWhileTheGraphIsOpen();
-  void closeAfterTheMainWindowWasClosed();
-  void titleBarCloseOnlyUnloads();
+  void closingTheHelp_data();
+  void closingTheHelp();
 };
 
 void TestForm4::windowPlace() {
@@ -167,10 +146,7 @@ void TestForm4::printsTheTwentyTwoLines() {
   for (const QList<QVariant>& call : printed) {
     lines.append(call.at(0).toString());
   }
-  QCOMPARE(lines.size(), 22);
-  for (int i = 0; i < 22; ++i) {
-    QCOMPARE(lines.at(i), expected.at(i));
-  }
+  QCOMPARE(lines, expected);
   // A screen reader goes through the same lines as text.
   QAccessibleInterface* text = QAccessible::queryAccessibleInterface(help->picture1());
   QCOMPARE(text->role(), QAccessible::EditableText);
@@ -188,16 +164,14 @@ void TestForm4::arrowKeysMoveTheCaret_data() {
   QTest::addColumn<int>("caret");     // the offset a screen reader is told
   QTest::addColumn<QString>("line");  // the line it reads there
   QTest::newRow("Tab alone: the first, empty line") << QList<int>{} << 0 << "";
-  QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << "\u3000【Problem】";
+  QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << kExpectedLines.at(1);
   QTest::newRow("Down, Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 12
-                              << "\u3000\u3000\u3000\u3000\u3000There is a set of playing cards.";
+                              << kExpectedLines.at(2);
   QTest::newRow("Up at the top stays") << QList<int>{Qt::Key_Up} << 0 << "";
   QTest::newRow("End, then Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 1006
-                                << "\u3000\u3000\u3000\u3000displayed in a graph.";
+                                << kExpectedLines.at(20);
   QTest::newRow("Down past the end stays on the last line")
-      << QList<int>{Qt::Key_End, Qt::Key_Down} << 1032
-      << "\u3000\u3000\u3000\u3000\u3000Click the [Init] button to restart the experiment "
-         "from the beginning.";
+      << QList<int>{Qt::Key_End, Qt::Key_Down} << 1032 << kExpectedLines.at(21);
   QTest::newRow("Home goes back") << QList<int>{Qt::Key_Down, Qt::Key_Home} << 0 << "";
 }
 
@@ -240,67 +214,48 @@ void TestForm4::reactivationClearsAndPrintsAgain() {
   QCOMPARE(DrawingAreaTesting::picture(*help->picture1()), printedOnce);
 }
 
-void TestForm4::secondHelpBringsTheSameWindow() {
-  Session s;
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  s.program.form1()->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(s.program.form1()));
-  QSignalSpy printed(help->picture1(), &DrawingArea::printed);
-  QCOMPARE(s.openHelp(), help);
-  QCOMPARE(printed.size(), 22);
-  const QWidgetList windows = QApplication::topLevelWidgets();
-  QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                         [](QWidget* w) { return qobject_cast<Form4*>(w) != nullptr; }),
-           1);
+void TestForm4::closingTheHelp_data() {
+  QTest::addColumn<QString>("before");  // what happens while the help is open
+  QTest::addColumn<bool>("titleBar");   // closed by its title bar, not by Close
+  QTest::addColumn<bool>("mainShown");  // the main window is shown afterwards
+  QTest::addColumn<bool>("freshMain");  // made anew, its counts at 0
+  QTest::newRow("Close while the graph is open") << "graph" << false << true << false;
+  QTest::newRow("Close after the main window was closed") << "close" << false << true << true;
+  QTest::newRow("title bar, main window hidden: only unloads") << "hide" << true << false << false;
 }
 
-void TestForm4::closeWhileTheGraphIsOpen() {
+void TestForm4::closingTheHelp() {
+  QFETCH(QString, before);
+  QFETCH(bool, titleBar);
+  QFETCH(bool, mainShown);
+  QFETCH(bool, freshMain);
   Session s;
-  Form1* main = s.program.form1();
-  buttonOf(main, "Command4")->click();
-  buttonOf(main, "Command5")->click();
+  const QPointer<Form1> main = s.form;
+  s.performAll({"Shuffle", "tick", "Draw"});
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);
-  buttonOf(main, "Command7")->click();
-  QVERIFY(main->isHidden());
-  QVERIFY(s.program.form2() != nullptr);
-  QVERIFY(help->isVisible());
-  QTest::mouseClick(buttonOf(help, "Command1"), Qt::LeftButton);
+  if (before == QLatin1String("graph")) {
+    s.button("Command7")->click();
+    QVERIFY(main->isHidden() && s.program.form2() != nullptr && help->isVisible());
+  } else if (before == QLatin1String("close")) {
+    main->close();
+    QTRY_VERIFY(s.program.form1() == nullptr);
+  } else {
+    main->hide();
+  }
+  if (titleBar) {
+    help->close();
+  } else {
+    QTest::mouseClick(buttonOf(help, "Command1"), Qt::LeftButton);
+  }
   QTRY_VERIFY(s.program.form4() == nullptr);
-  QCOMPARE(s.program.form1(), main);
-  QVERIFY(main->isVisible());
-  QVERIFY(s.program.form2() != nullptr && s.program.form2()->isVisible());
-}
-
-void TestForm4::closeAfterTheMainWindowWasClosed() {
-  Session s;
-  Form1* main = s.program.form1();
-  buttonOf(main, "Command2")->click();
-  buttonOf(main, "Command1")->click();
-  QCOMPARE(s.program.module1().trialCount, 1);
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  main->close();
-  QTRY_VERIFY(s.program.form1() == nullptr);
-  QTest::mouseClick(buttonOf(help, "Command1"), Qt::LeftButton);
-  Form1* fresh = s.program.form1();
-  QVERIFY(fresh != nullptr);
-  QVERIFY(fresh->isVisible());
-  QCOMPARE(s.program.module1().trialCount, 0);
-  QCOMPARE(captionOf(fresh, "Label3"), QStringLiteral("0"));
-}
-
-void TestForm4::titleBarCloseOnlyUnloads() {
-  Session s;
-  Form1* main = s.program.form1();
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  main->hide();
-  help->close();
-  QTRY_VERIFY(s.program.form4() == nullptr);
-  QCOMPARE(s.program.form1(), main);
-  QVERIFY(main->isHidden());
+  Form1* after = s.program.form1();
+  QVERIFY(after != nullptr);
+  QCOMPARE(after != main, freshMain);
+  QCOMPARE(after->isVisible(), mainShown);
+  QCOMPARE(s.program.module1().trialCount, freshMain ? 0 : 1);
+  QCOMPARE(captionOf(after, "Label3"), freshMain ? QStringLiteral("0") : QStringLiteral(" 1"));
+  QCOMPARE(s.program.form2() != nullptr && s.program.form2()->isVisible(), before == "graph");
 }
 
 int main(int argc, char** argv) {

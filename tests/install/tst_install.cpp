@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -36,18 +37,9 @@ Run run(const QString& program, const QStringList& arguments, const QString& fol
 
 QStringList filesUnder(const QString& root) {
   QStringList files;
-  const QDir top(root);
-  QList<QString> pending{root};
-  while (!pending.isEmpty()) {
-    const QDir dir(pending.takeFirst());
-    for (const QFileInfo& entry :
-         dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-      if (entry.isDir()) {
-        pending.append(entry.filePath());
-      } else {
-        files.append(top.relativeFilePath(entry.filePath()));
-      }
-    }
+  QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    files.append(QDir(root).relativeFilePath(it.next()));
   }
   files.sort();
   return files;
@@ -120,24 +112,21 @@ void TestInstall::movedInstallationFindsItsCuesAndIcon() {
   QTemporaryDir scratch;
   const QString first = scratch.filePath(QStringLiteral("first"));
   const QString moved = scratch.filePath(QStringLiteral("moved"));
-  const Run install = run(QStringLiteral("cmake"),
-                          {QStringLiteral("--install"), kBuild, QStringLiteral("--prefix"), first});
+  const Run install = run(QStringLiteral("cmake"), {"--install", kBuild, "--prefix", first});
   QVERIFY2(install.exitCode == 0, qPrintable(install.output));
   QVERIFY(QDir().rename(first, moved));
   QCOMPARE(filesUnder(moved), kInstalledFiles);
 
-  const Run desktop = run(QStringLiteral("desktop-file-validate"),
-                          {moved + QStringLiteral("/share/applications/vandrel.desktop")});
+  const QString desktopEntry = moved + QStringLiteral("/share/applications/vandrel.desktop");
+  const QString metainfoFile =
+      moved + QStringLiteral("/share/metainfo/org.vandrel.Vandrel.metainfo.xml");
+  const Run desktop = run(QStringLiteral("desktop-file-validate"), {desktopEntry});
   QVERIFY2(desktop.exitCode == 0 && desktop.output.trimmed().isEmpty(), qPrintable(desktop.output));
-  const Run metainfo =
-      run(QStringLiteral("appstreamcli"),
-          {QStringLiteral("validate"), QStringLiteral("--no-net"),
-           moved + QStringLiteral("/share/metainfo/org.vandrel.Vandrel.metainfo.xml")});
+  const Run metainfo = run(QStringLiteral("appstreamcli"), {"validate", "--no-net", metainfoFile});
   QVERIFY2(metainfo.exitCode == 0, qPrintable(metainfo.output));
   // Both written with each language's texts.
-  const QString entry = contentsOf(moved + QStringLiteral("/share/applications/vandrel.desktop"));
-  const QString store =
-      contentsOf(moved + QStringLiteral("/share/metainfo/org.vandrel.Vandrel.metainfo.xml"));
+  const QString entry = contentsOf(desktopEntry);
+  const QString store = contentsOf(metainfoFile);
   for (const QString& line : kTranslatedLines) {
     QVERIFY2(entry.contains(QLatin1Char('\n') + line + QLatin1Char('\n')) ||
                  store.contains(line + QLatin1Char('\n')),
@@ -157,20 +146,15 @@ void TestInstall::movedInstallationFindsItsCuesAndIcon() {
   QVERIFY(program.waitForStarted());
 
   const Run found =
-      run(QStringLiteral("xdotool"),
-          {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-           QStringLiteral("--name"), QStringLiteral("^Vandrel")});
+      run(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name", "^Vandrel"});
   QVERIFY2(found.exitCode == 0, qPrintable(found.output));
   const QString window = found.output.split(QLatin1Char('\n')).first().trimmed();
-  const Run icon =
-      run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_ICON")});
+  const Run icon = run(QStringLiteral("xprop"), {"-id", window, "_NET_WM_ICON"});
   QVERIFY2(icon.output.contains(QStringLiteral("Icon (32 x 32)")), qPrintable(icon.output));
 
   // Help, at its place in the window's client area (232 + 484, 136 + 12).
   const Run click =
-      run(QStringLiteral("xdotool"),
-          {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("716"),
-           QStringLiteral("148"), QStringLiteral("click"), QStringLiteral("1")});
+      run(QStringLiteral("xdotool"), {"mousemove", "--sync", "716", "148", "click", "1"});
   QVERIFY2(click.exitCode == 0, qPrintable(click.output));
   QString log;
   const QString cue =
@@ -185,16 +169,15 @@ void TestInstall::versionCheck_data() {
   QTest::addColumn<QString>("cmakeVersion");
   QTest::addColumn<QString>("changelogVersion");
   QTest::addColumn<int>("exitCode");
-  QTest::newRow("same") << "1.0.0"
-                        << "1.0.0" << 0;
-  QTest::newRow("changelog newer") << "1.0.0"
-                                   << "1.0.1" << 1;
-  QTest::newRow("CMake newer") << "1.1.0"
-                               << "1.0.0" << 1;
-  QTest::newRow("CMake shorter") << "1.0"
-                                 << "1.0.0" << 1;
-  QTest::newRow("changelog with a revision") << "2.3.4"
-                                             << "2.3.4-1" << 1;
+  auto row = [](const char* name, const char* cmakeVersion, const char* changelogVersion,
+                int exitCode) {
+    QTest::newRow(name) << cmakeVersion << changelogVersion << exitCode;
+  };
+  row("same", "1.0.0", "1.0.0", 0);
+  row("changelog newer", "1.0.0", "1.0.1", 1);
+  row("CMake newer", "1.1.0", "1.0.0", 1);
+  row("CMake shorter", "1.0", "1.0.0", 1);
+  row("changelog with a revision", "2.3.4", "2.3.4-1", 1);
 }
 
 // The package's version is debian/changelog's, the program's is CMake's: the

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include "cards.h"
+
 namespace {
 
 const QDir kResources(QStringLiteral(VANDREL_RESOURCES));
@@ -122,13 +124,8 @@ void TestResources::facesAreAllDifferent() {
 
 void TestResources::suitColours_data() {
   QTest::addColumn<int>("number");
-  constexpr std::array<const char*, 4> kSuits{"spades", "clubs", "hearts", "diamonds"};
-  constexpr std::array<const char*, 13> kRanks{"ace", "2", "3",  "4",    "5",     "6",   "7",
-                                               "8",   "9", "10", "jack", "queen", "king"};
   for (int number = 1; number <= 52; ++number) {
-    QTest::addRow("%s of %s", kRanks[static_cast<std::size_t>((number - 1) % 13)],
-                  kSuits[static_cast<std::size_t>((number - 1) / 13)])
-        << number;
+    QTest::addRow("%s", qPrintable(cardName(number))) << number;
   }
 }
 

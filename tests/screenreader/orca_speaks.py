@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Orca, the screen reader, beside the program, driven by the keyboard alone.
 
-Starts an X server of its own with a window manager, then, on a private
-accessibility bus, Orca and the program. Orca writes what it speaks to its debug
-file as "SPEECH OUTPUT: '...'" lines, with no speech device needed; each step
+On the X server of its own that it runs on, starts a window manager, then, on a
+private accessibility bus, Orca and the program. Orca writes what it speaks to
+its debug file as "SPEECH OUTPUT: '...'" lines, with no speech device needed; each step
 presses keys and waits for the words Orca must speak. The debug file is a
 terminal, so that Orca writes each line as it goes rather than in blocks, and
 its lines are copied into a file of the test's own.
@@ -116,19 +116,12 @@ def main():
     if len(sys.argv) == 4 and sys.argv[1] == "--inner":
         return inner(sys.argv[2], sys.argv[3])
     program, with_atspi = os.path.abspath(sys.argv[1]), sys.argv[2]
-    for tool in ("orca", "Xvfb", "openbox", "xdotool"):
+    for tool in ("orca", "openbox", "xdotool"):
         if subprocess.run(["which", tool], stdout=subprocess.DEVNULL).returncode != 0:
             print("FAIL: %s is not installed" % tool)  # a missing reader is a failure, not a skip
             return 1
     with tempfile.TemporaryDirectory(prefix="vandrel-orca-") as home:
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-noreset",
-             "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        # Kept open: the server writes to it again as it goes.
-        display = os.read(read_end, 16).decode().strip()
-        env = dict(os.environ, DISPLAY=":" + display, HOME=home, XDG_RUNTIME_DIR=home,
+        env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=home,
                    XDG_CONFIG_HOME=os.path.join(home, "config"),
                    XDG_DATA_HOME=os.path.join(home, "data"),
                    XDG_CACHE_HOME=os.path.join(home, "cache"),
@@ -144,10 +137,8 @@ def main():
                 [with_atspi, sys.executable, os.path.abspath(__file__), "--inner", program,
                  os.path.join(home, "orca.debug")], env=env).returncode
         finally:
-            for process in (window_manager, xvfb):
-                process.send_signal(signal.SIGTERM)
-                process.wait()
-            os.close(read_end)
+            window_manager.send_signal(signal.SIGTERM)
+            window_manager.wait()
 
 
 if __name__ == "__main__":

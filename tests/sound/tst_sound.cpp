@@ -73,23 +73,12 @@ class TestSound : public QObject {
   Q_OBJECT
 
  private slots:
-  void fivePutsInOrder();
   void lookupOrder_data();
   void lookupOrder();
   void faultyCueIsSilentAndQuick_data();
   void faultyCueIsSilentAndQuick();
   void secondCueRestartsTheFirst();
 };
-
-void TestSound::fivePutsInOrder() {
-  QWidget form;
-  MultimediaControl control(&form);
-  QSignalSpy puts(&control, &MultimediaControl::propertyPut);
-  playCue(control, QStringLiteral("endpinpon.wav"));
-  const QList<QList<QVariant>> expected{
-      {23, "Stop"}, {23, "Close"}, {22, "endpinpon.wav"}, {23, "Open"}, {23, "Sound"}};
-  QCOMPARE(puts, expected);
-}
 
 void TestSound::lookupOrder_data() {
   QTest::addColumn<bool>("inWorkingFolder");

@@ -60,11 +60,9 @@ bool PrivatePulse::start() {
   daemon_.setStandardOutputFile(QProcess::nullDevice());
   daemon_.start(
       QStringLiteral("pulseaudio"),
-      {QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-       QStringLiteral("--exit-idle-time=-1"), QStringLiteral("-n"),
-       QStringLiteral("--use-pid-file=no"), QStringLiteral("--log-level=error"),
-       QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket,
-       QStringLiteral("--load=module-null-sink sink_name=") + QLatin1String(kSink)});
+      {"--daemonize=no", "--system=false", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
+       "--log-level=error", "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+       QStringLiteral("--load=module-null-sink sink_name=") + kSink});
   const QDeadlineTimer deadline(10000);
   while (!QFileInfo::exists(socket) && !deadline.hasExpired() &&
          daemon_.state() != QProcess::NotRunning) {
@@ -83,9 +81,8 @@ bool PrivatePulse::startRecording() {
   recorder_.setStandardErrorFile(QProcess::nullDevice());
   endWithTheTest(recorder_);
   recorder_.start(QStringLiteral("parec"),
-                  {QStringLiteral("--device=") + QLatin1String(kSink) + QStringLiteral(".monitor"),
-                   QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-                   QStringLiteral("--rate=22050"), QStringLiteral("--latency-msec=20")});
+                  {QStringLiteral("--device=%1.monitor").arg(kSink), "--format=s16le",
+                   "--channels=1", "--rate=22050", "--latency-msec=20"});
   if (!recorder_.waitForStarted()) {
     error_ = QStringLiteral("parec did not start");
     return false;
@@ -95,8 +92,7 @@ bool PrivatePulse::startRecording() {
   const QDeadlineTimer deadline(10000);
   while (!deadline.hasExpired()) {
     QProcess list;
-    list.start(QStringLiteral("pactl"),
-               {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")});
+    list.start(QStringLiteral("pactl"), {"list", "short", "source-outputs"});
     list.waitForFinished(3000);
     if (!list.readAllStandardOutput().trimmed().isEmpty()) {
       QTest::qWait(100);

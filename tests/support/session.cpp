@@ -13,6 +13,7 @@
 #include "form1_testing.h"
 #include "form2.h"
 #include "form4.h"
+#include "module1.h"
 
 void tickOnce(const QWidget* form) {
   // As the running timer delivers each of its ticks; a stopped one delivers none.
@@ -91,6 +92,8 @@ void Session::perform(const QString& action) {
     tick();
   } else if (action.startsWith(QLatin1String("tick*"))) {
     repeat(5, [this] { tick(); });
+  } else if (action.startsWith(QLatin1String("trials="))) {
+    program.module1().trialCount = action.mid(7).toInt();
   } else if (action.startsWith(QLatin1String("manual*"))) {
     repeat(7, [this] {
       button("Command2")->click();
@@ -119,13 +122,15 @@ void Session::performAll(const QStringList& actions) {
   }
 }
 
-QString Session::buttonStates() const {
+QString buttonStatesOf(const QWidget* form) {
   QString states;
   for (const char* name : kCommands) {
-    states += button(name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+    states += buttonOf(form, name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
   }
   return states;
 }
+
+QString Session::buttonStates() const { return buttonStatesOf(form); }
 
 Form2* Session::openGraph() {
   QPushButton* graphDisplay = buttonOf(program.form1(), "Command7");

@@ -24,6 +24,9 @@ class QMessageBox;
 inline constexpr std::array<const char*, 8> kCommands{
     "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8"};
 
+// "E" or "D" for each of the main window's buttons, Draw first.
+QString buttonStatesOf(const QWidget* form);
+
 // One tick of the window's Timer1, delivered now: the test decides when ticks come.
 void tickOnce(const QWidget* form);
 
@@ -83,7 +86,8 @@ struct Session {
   void runToEnd();
   // A command by its caption ("Draw", "Shuffle", "AutoStart", "AutoStop",
   // "Init"), which must be offered; or "tick", "tick*N", "run" (to the end of
-  // the run), "manual*N" (N rounds of Shuffle, tick, Draw).
+  // the run), "manual*N" (N rounds of Shuffle, tick, Draw), "trials=N" (N
+  // draws counted, as far as the history and Label3's next value go).
   void perform(const QString& action);
   void performAll(const QStringList& actions);
 

@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
-#include <QTimer>
 #include <QXmlStreamReader>
 
 #include "drawingarea.h"
@@ -182,48 +181,21 @@ void TestTranslations::numbersAndButtons_data() {
   QTest::addColumn<QString>("graph");      // the graph's middle ratio
   QTest::addColumn<QString>("nearlyEqual");
   QTest::addColumn<QString>("ok");  // Qt's own caption of the exit box's button
-  const QString nearly(QChar(0x2252));
-  const QString almost(QChar(0x2248));
-  QTest::newRow("en") << "en"
-                      << "0.3076923"
-                      << "0.0000000"
-                      << "0.3120000"
-                      << "0.30" << nearly << "OK";
-  QTest::newRow("ja") << "ja"
-                      << "0.3076923"
-                      << "0.0000000"
-                      << "0.3120000"
-                      << "0.30" << nearly << "OK";
-  QTest::newRow("zh_CN") << "zh_CN"
-                         << "0.3076923"
-                         << "0.0000000"
-                         << "0.3120000"
-                         << "0.30" << almost << "确定";
-  QTest::newRow("ko") << "ko"
-                      << "0.3076923"
-                      << "0.0000000"
-                      << "0.3120000"
-                      << "0.30" << nearly << "확인";
-  QTest::newRow("es") << "es"
-                      << "0,3076923"
-                      << "0,0000000"
-                      << "0,3120000"
-                      << "0,30" << almost << "Aceptar";
-  QTest::newRow("pt_BR") << "pt_BR"
-                         << "0,3076923"
-                         << "0,0000000"
-                         << "0,3120000"
-                         << "0,30" << almost << "OK";
-  QTest::newRow("fr") << "fr"
-                      << "0,3076923"
-                      << "0,0000000"
-                      << "0,3120000"
-                      << "0,30" << almost << "OK";
-  QTest::newRow("de") << "de"
-                      << "0,3076923"
-                      << "0,0000000"
-                      << "0,3120000"
-                      << "0,30" << almost << "OK";
+  auto row = [](const char* language, const char* theory, const char* afterDraw,
+                const char* afterRun, const char* graph, QChar nearlyEqual, const char* ok) {
+    QTest::newRow(language) << language << theory << afterDraw << afterRun << graph
+                            << QString(nearlyEqual) << ok;
+  };
+  const QChar nearly(0x2252);
+  const QChar almost(0x2248);
+  row("en", "0.3076923", "0.0000000", "0.3120000", "0.30", nearly, "OK");
+  row("ja", "0.3076923", "0.0000000", "0.3120000", "0.30", nearly, "OK");
+  row("zh_CN", "0.3076923", "0.0000000", "0.3120000", "0.30", almost, "确定");
+  row("ko", "0.3076923", "0.0000000", "0.3120000", "0.30", nearly, "확인");
+  row("es", "0,3076923", "0,0000000", "0,3120000", "0,30", almost, "Aceptar");
+  row("pt_BR", "0,3076923", "0,0000000", "0,3120000", "0,30", almost, "OK");
+  row("fr", "0,3076923", "0,0000000", "0,3120000", "0,30", almost, "OK");
+  row("de", "0,3076923", "0,0000000", "0,3120000", "0,30", almost, "OK");
 }
 
 // Counts stay plain digits; ratios take the language's decimal separator, on
@@ -256,11 +228,8 @@ void TestTranslations::numbersAndButtons() {
   QCOMPARE(printed.at(1).at(0).toString(), graph);
 
   QString button;
-  QTimer::singleShot(0, s.form, [&button] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      button = box->button(QMessageBox::Ok)->text().remove(QLatin1Char('&'));
-      box->reject();
-    }
+  answerMessageBox(true, [&button](QMessageBox& box) {
+    button = box.button(QMessageBox::Ok)->text().remove(QLatin1Char('&'));
   });
   s.program.showForm1();
   s.button("Command3")->click();
