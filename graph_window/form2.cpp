@@ -140,14 +140,10 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
 
 void Form2::activated() { drawGraph(); }
 
-void Form2::closeGraph() {
-  player_->stop();
-  forms_.showForm1();
-  close();
-}
+void Form2::closeGraph() { close(); }
 
-// Closed by its title bar, the window would otherwise leave the main window
-// hidden and the program with no window at all.
+// However the window is closed, by Close or by its title bar, the main window
+// comes back: otherwise the program would be left with no window at all.
 void Form2::closeEvent(QCloseEvent* event) {
   player_->stop();
   forms_.showForm1();
