@@ -31,8 +31,6 @@ void endWithTheTest(QProcess& process) {
 
 }  // namespace
 
-PrivatePulse::PrivatePulse() = default;
-
 PrivatePulse::~PrivatePulse() {
   recorder_.kill();
   recorder_.waitForFinished();

@@ -9,7 +9,7 @@
 // touches Qt Multimedia, which connects to the server named at its first use.
 class PrivatePulse {
  public:
-  PrivatePulse();
+  PrivatePulse() = default;
   ~PrivatePulse();
   PrivatePulse(const PrivatePulse&) = delete;
   PrivatePulse& operator=(const PrivatePulse&) = delete;

@@ -23,14 +23,12 @@ void tickOnce(const QWidget* form) {
   }
 }
 
-namespace {
-
-void answerWhenUp(bool escape, std::function<void(QMessageBox&)> look, int looksLeft) {
-  QTimer::singleShot(0, qApp, [escape, look = std::move(look), looksLeft]() mutable {
+void answerMessageBox(bool escape, std::function<void(QMessageBox&)> look, int looks) {
+  QTimer::singleShot(0, qApp, [escape, look = std::move(look), looks]() mutable {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) {
-      if (looksLeft > 0) {
-        answerWhenUp(escape, std::move(look), looksLeft - 1);
+      if (looks > 1) {
+        answerMessageBox(escape, std::move(look), looks - 1);
       }
       return;
     }
@@ -43,14 +41,6 @@ void answerWhenUp(bool escape, std::function<void(QMessageBox&)> look, int looks
       box->button(QMessageBox::Ok)->click();
     }
   });
-}
-
-}  // namespace
-
-void answerMessageBox(bool escape, std::function<void(QMessageBox&)> look) {
-  // The box is normally up at the first look, from inside its own event loop.
-  constexpr int kLooks = 100;
-  answerWhenUp(escape, std::move(look), kLooks);
 }
 
 Session::Session() {
@@ -68,12 +58,9 @@ void Session::replayable(std::uint64_t seed) {
   Form1Testing::setDrawSource(*form, seed, [this] { return static_cast<float>(clockReads++); });
 }
 
-void Session::tick() {
-  tickOnce(form);
-  ++ticks;
-}
+void Session::tick() const { tickOnce(form); }
 
-void Session::runToEnd() {
+void Session::runToEnd() const {
   for (int guard = 0; guard < 5000 && timer()->isActive(); ++guard) {
     tick();
   }

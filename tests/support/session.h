@@ -30,10 +30,12 @@ QString buttonStatesOf(const QWidget* form);
 // One tick of the window's Timer1, delivered now: the test decides when ticks come.
 void tickOnce(const QWidget* form);
 
-// Answers the next message box as soon as it is up, with Escape or its OK
-// button, after handing it to `look`, which only records what it sees: checked
-// once the box has closed, a wrong box fails the test instead of hanging it.
-void answerMessageBox(bool escape = false, std::function<void(QMessageBox&)> look = {});
+// Answers the next message box as soon as it is up (normally at the first of
+// `looks` looks, from inside its own event loop), with Escape or its OK button,
+// after handing it to `look`, which only records what it sees: checked once the
+// box has closed, a wrong box fails the test instead of hanging it.
+void answerMessageBox(bool escape = false, std::function<void(QMessageBox&)> look = {},
+                      int looks = 100);
 
 // A window made while a Japanese UI language is in force: its title, then the
 // caption of its Command1.
@@ -65,7 +67,6 @@ class TestProgram : public Program {
 struct Session {
   TestProgram program;
   Form1* form = nullptr;
-  int ticks = 0;
   int clockReads = 0;  // once replayable: how often the draws read the time
 
   Session();
@@ -81,18 +82,15 @@ struct Session {
   const DrawTally& tally() const;
   int drawMode() const;
 
-  void tick();
-  // Ticks until the timer stops by itself.
-  void runToEnd();
+  void tick() const;
+  void runToEnd() const;  // ticks until the timer stops by itself
   // A command by its caption ("Draw", "Shuffle", "AutoStart", "AutoStop",
   // "Init"), which must be offered; or "tick", "tick*N", "run" (to the end of
   // the run), "manual*N" (N rounds of Shuffle, tick, Draw), "trials=N" (N
   // draws counted, as far as the history and Label3's next value go).
   void perform(const QString& action);
   void performAll(const QStringList& actions);
-
-  // "E" or "D" for each button, Draw first.
-  QString buttonStates() const;
+  QString buttonStates() const;  // as buttonStatesOf gives them
 
   // The graph as "Graph display" opens it, whether or not the button is
   // offered now; nullptr if it did not become the active window.
