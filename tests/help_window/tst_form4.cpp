@@ -1,25 +1,16 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QFontInfo>
-#include <QImage>
 #include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
-#include "drawingarea.h"
 #include "drawingarea_testing.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
-#include "labelcontrol.h"
-#include "languages.h"
 #include "linecontrol.h"
 #include "module1.h"
-#include "program.h"
 #include "referencepicture.h"
 #include "session.h"
-#include "translations.h"
 
 namespace {
 
@@ -55,7 +46,6 @@ const QStringList kExpectedLines{
     line(5, "Click the [Init] button to restart the experiment from the beginning."),
 };
 
-// The same 22 lines in Japanese, with the same leading ideographic spaces.
 const QStringList kExpectedJapanese{
     {},
     line(1, "【問題】"),
@@ -87,148 +77,97 @@ class TestForm4 : public QObject {
   Q_OBJECT
 
  private slots:
-  void windowPlace();
-  void printsTheTwentyTwoLines_data();
-  void printsTheTwentyTwoLines();
-  void arrowKeysMoveTheCaret_data();
-  void arrowKeysMoveTheCaret();
-  void reactivationClearsAndPrintsAgain();
+  void helpWindow_data();
+  void helpWindow();
   void closingTheHelp_data();
   void closingTheHelp();
 };
 
-void TestForm4::windowPlace() {
+void TestForm4::helpWindow_data() {
+  QTest::addColumn<QLocale>("language");
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QString>("close");
+  QTest::addColumn<QStringList>("lines");
+  QTest::addColumn<QString>("picture");
+  // Where the caret is after Tab, Up, Down, Down, End, Down, Up and Home.
+  QTest::addColumn<QList<int>>("carets");
+  QTest::newRow("English") << kEnglish
+                           << " Playing Cards\uFF3FHelp\uFF08Questions and Operation method\uFF09 "
+                              "© 2026 The Vandrel developers"
+                           << "Close" << kExpectedLines << "help"
+                           << QList<int>{0, 0, 1, 12, 1032, 1032, 1006, 0};
+  QTest::newRow("Japanese") << kJapanese
+                            << " トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発者"
+                            << "閉じる" << kExpectedJapanese << "help_ja"
+                            << QList<int>{0, 0, 1, 7, 505, 505, 489, 0};
+}
+
+void TestForm4::helpWindow() {
+  QFETCH(QLocale, language);
+  QFETCH(QString, title);
+  QFETCH(QString, close);
+  QFETCH(QStringList, lines);
+  QFETCH(QString, picture);
+  QFETCH(QList<int>, carets);
+  const Translations translations(language);
   Session s;
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);
   QVERIFY(s.program.form1()->isVisible());
   QCOMPARE(help->geometry(), QRect(232, 149, 578, 430));
-  QCOMPARE(help->windowTitle(),
-           QStringLiteral(" Playing Cards\uFF3FHelp\uFF08Questions and Operation method\uFF09 "
-                          "© 2026 The Vandrel developers"));
-  QCOMPARE(buttonOf(help, "Command1")->text(), QStringLiteral("Close"));
-  QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name),
-           help->windowTitle());
-  QCOMPARE(
-      japaneseCaptions<Form4>(s.program),
-      (QStringList{" トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発者", "閉じる"}));
+  QCOMPARE(help->windowTitle(), title);
+  QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name), title);
+  QPushButton* command1 = buttonOf(help, "Command1");
+  QCOMPARE(command1->text(), close);
+  QCOMPARE(command1->geometry(), QRect(512, 0, 57, 25));
   QCOMPARE(help->picture1()->geometry(), QRect(8, 32, 561, 449));
-  const QFontInfo font(help->picture1()->font());
-  QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
-  QCOMPARE(font.pixelSize(), 15);
-  QVERIFY(!help->picture1()->font().bold());
-  QCOMPARE(buttonOf(help, "Command1")->geometry(), QRect(512, 0, 57, 25));
   auto* rule = help->findChild<LineControl*>();
-  QCOMPARE(rule->from(), QPoint(8, 24));
-  QCOMPARE(rule->to(), QPoint(568, 24));
-  QTRY_COMPARE(QApplication::focusWidget(), buttonOf(help, "Command1"));
-  QCOMPARE(buttonOf(help, "Command1")->nextInFocusChain(), help->picture1());
-}
+  QCOMPARE(QLine(rule->from(), rule->to()), QLine(8, 24, 568, 24));
+  QTRY_COMPARE(QApplication::focusWidget(), command1);
+  QCOMPARE(command1->nextInFocusChain(), help->picture1());
+  VANDREL_COMPARE_REFERENCE(DrawingAreaTesting::picture(*help->picture1()), picture);
 
-void TestForm4::printsTheTwentyTwoLines_data() {
-  QTest::addColumn<bool>("japanese");
-  QTest::addColumn<QStringList>("expected");
-  QTest::newRow("English") << false << kExpectedLines;
-  QTest::newRow("Japanese") << true << kExpectedJapanese;
-}
-
-void TestForm4::printsTheTwentyTwoLines() {
-  QFETCH(bool, japanese);
-  QFETCH(QStringList, expected);
-  const Translations translations(japanese ? kJapanese : kEnglish);
-  QVERIFY(translations.loaded() == japanese);
-  Session s;
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  QSignalSpy printed(help->picture1(), &DrawingArea::printed);
-  help->activated();
-  QStringList lines;
-  for (const QList<QVariant>& call : printed) {
-    lines.append(call.at(0).toString());
-  }
-  QCOMPARE(lines, expected);
-  // A screen reader goes through the same lines as text.
-  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(help->picture1());
-  QCOMPARE(text->role(), QAccessible::EditableText);
-  QVERIFY(text->textInterface() != nullptr);
-  QCOMPARE(text->textInterface()->text(0, text->textInterface()->characterCount()),
-           expected.join(QLatin1Char('\n')));
-  // The Japanese lines were written to end inside the window; the English
-  // ones are cut at its edge.
-  VANDREL_COMPARE_REFERENCE(DrawingAreaTesting::picture(*help->picture1()),
-                            japanese ? "help_ja" : "help");
-}
-
-void TestForm4::arrowKeysMoveTheCaret_data() {
-  QTest::addColumn<QList<int>>("keys");
-  QTest::addColumn<int>("caret");     // the offset a screen reader is told
-  QTest::addColumn<QString>("line");  // the line it reads there
-  QTest::newRow("Tab alone: the first, empty line") << QList<int>{} << 0 << "";
-  QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1 << kExpectedLines.at(1);
-  QTest::newRow("Down, Down") << QList<int>{Qt::Key_Down, Qt::Key_Down} << 12
-                              << kExpectedLines.at(2);
-  QTest::newRow("Up at the top stays") << QList<int>{Qt::Key_Up} << 0 << "";
-  QTest::newRow("End, then Up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 1006
-                                << kExpectedLines.at(20);
-  QTest::newRow("Down past the end stays on the last line")
-      << QList<int>{Qt::Key_End, Qt::Key_Down} << 1032 << kExpectedLines.at(21);
-  QTest::newRow("Home goes back") << QList<int>{Qt::Key_Down, Qt::Key_Home} << 0 << "";
-}
-
-void TestForm4::arrowKeysMoveTheCaret() {
-  QFETCH(QList<int>, keys);
-  QFETCH(int, caret);
-  QFETCH(QString, line);
-  Session s;
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), help->picture1());
-  for (const int key : keys) {
-    QTest::keyClick(help->picture1(), static_cast<Qt::Key>(key));
-  }
-  QAccessibleInterface* document = QAccessible::queryAccessibleInterface(help->picture1());
-  QVERIFY(document->state().readOnly && document->state().multiLine && document->state().focused);
-  QCOMPARE(document->textInterface()->cursorPosition(), caret);
-  int start = -1;
-  int end = -1;
-  QCOMPARE(document->textInterface()
-               ->textAtOffset(caret, QAccessible::LineBoundary, &start, &end)
-               .remove(QLatin1Char('\n')),
-           line);
-  QCOMPARE(start, caret);
-}
-
-void TestForm4::reactivationClearsAndPrintsAgain() {
-  Session s;
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  const QImage printedOnce = DrawingAreaTesting::picture(*help->picture1());
-  // Something else on the area, which the next printing must erase.
+  // Reactivated, it prints again on a cleared picture.
   help->picture1()->line({0, 6000}, {8000, 6000}, Qt::black);
-  help->picture1()->setCurrentY(5000);
   s.program.showForm1();
   QVERIFY(QTest::qWaitForWindowActive(s.program.form1()));
   help->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(help));
-  QCOMPARE(DrawingAreaTesting::picture(*help->picture1()), printedOnce);
+  VANDREL_COMPARE_REFERENCE(DrawingAreaTesting::picture(*help->picture1()), picture);
+
+  // A screen reader reads the printed lines as text, line by line with the
+  // arrow keys.
+  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(help->picture1());
+  QCOMPARE(text->role(), QAccessible::EditableText);
+  QAccessibleTextInterface* reading = text->textInterface();
+  QCOMPARE(reading->text(0, reading->characterCount()), lines.join(QLatin1Char('\n')));
+  const QList<Qt::Key> keys{Qt::Key_Tab, Qt::Key_Up,   Qt::Key_Down, Qt::Key_Down,
+                            Qt::Key_End, Qt::Key_Down, Qt::Key_Up,   Qt::Key_Home};
+  const QList<int> caretLines{0, 0, 1, 2, 21, 21, 20, 0};
+  for (qsizetype i = 0; i < keys.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), keys.at(i));
+    QCOMPARE(reading->cursorPosition(), carets.at(i));
+    int start = -1;
+    int end = -1;
+    QString read = reading->textAtOffset(carets.at(i), QAccessible::LineBoundary, &start, &end);
+    QCOMPARE(read.remove(QLatin1Char('\n')), lines.at(caretLines.at(i)));
+    QCOMPARE(start, carets.at(i));
+  }
+  QCOMPARE(QApplication::focusWidget(), help->picture1());
+  QVERIFY(text->state().readOnly && text->state().multiLine && text->state().focused);
 }
 
 void TestForm4::closingTheHelp_data() {
   QTest::addColumn<QString>("before");  // what happens while the help is open
-  QTest::addColumn<bool>("titleBar");   // closed by its title bar, not by Close
-  QTest::addColumn<bool>("mainShown");  // the main window is shown afterwards
-  QTest::addColumn<bool>("freshMain");  // made anew, its counts at 0
-  QTest::newRow("Close while the graph is open") << "graph" << false << true << false;
-  QTest::newRow("Close after the main window was closed") << "close" << false << true << true;
-  QTest::newRow("title bar, main window hidden: only unloads") << "hide" << true << false << false;
+  QTest::addColumn<bool>("titleBar");   // closed by its title bar, which leaves the main window
+  QTest::newRow("Close while the graph is open") << "graph" << false;
+  QTest::newRow("Close after the main window was closed") << "close" << false;
+  QTest::newRow("title bar, main window hidden: only unloads") << "hide" << true;
 }
 
 void TestForm4::closingTheHelp() {
   QFETCH(QString, before);
   QFETCH(bool, titleBar);
-  QFETCH(bool, mainShown);
-  QFETCH(bool, freshMain);
   Session s;
   const QPointer<Form1> main = s.form;
   s.performAll({"Shuffle", "tick", "Draw"});
@@ -251,10 +190,12 @@ void TestForm4::closingTheHelp() {
   QTRY_VERIFY(s.program.form4() == nullptr);
   Form1* after = s.program.form1();
   QVERIFY(after != nullptr);
-  QCOMPARE(after != main, freshMain);
-  QCOMPARE(after->isVisible(), mainShown);
-  QCOMPARE(s.program.module1().trialCount, freshMain ? 0 : 1);
-  QCOMPARE(captionOf(after, "Label3"), freshMain ? QStringLiteral("0") : QStringLiteral(" 1"));
+  QCOMPARE(after->isVisible(), !titleBar);
+  // A closed main window comes back anew, its counts at 0.
+  const bool fresh = before == QLatin1String("close");
+  QCOMPARE(after != main, fresh);
+  QCOMPARE(s.program.module1().trialCount, fresh ? 0 : 1);
+  QCOMPARE(captionOf(after, "Label3"), fresh ? QStringLiteral("0") : QStringLiteral(" 1"));
   QCOMPARE(s.program.form2() != nullptr && s.program.form2()->isVisible(), before == "graph");
 }
 
