@@ -65,13 +65,14 @@ const QStringList kTranslatedLines{
     "Keywords[ja]=確率;トランプ;統計;",
     "Keywords[zh_CN]=概率;扑克牌;统计;",
     "  <summary>Watch the share of multiples of 3 settle towards 16/52</summary>",
-    "  <summary xml:lang=\"ja\">トランプを引いて、3の倍数の割合が確率16/52に近づくようすを見よう"
-    "</summary>",
-    "  <summary xml:lang=\"fr\">Voir la fréquence des multiples de 3 se stabiliser autour de "
-    "16/52</summary>",
-    "    <p xml:lang=\"ja\">Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、"
-    "または自動で1000回カードを引き、3の倍数のカードの割合が理論上の確率16/52に近づく"
-    "ようすを、数とグラフで確かめます。</p>"};
+    QStringLiteral("  <summary xml:lang=\"ja\">"
+                   "トランプを引いて、3の倍数の割合が確率16/52に近づくようすを見よう</summary>"),
+    QStringLiteral("  <summary xml:lang=\"fr\">Voir la fréquence des multiples de 3 se stabiliser "
+                   "autour de 16/52</summary>"),
+    QStringLiteral(
+        "    <p xml:lang=\"ja\">Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、"
+        "または自動で1000回カードを引き、3の倍数のカードの割合が理論上の確率16/52に近づく"
+        "ようすを、数とグラフで確かめます。</p>")};
 
 }  // namespace
 

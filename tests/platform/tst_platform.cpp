@@ -80,20 +80,19 @@ void TestPlatform::labelCaption() {
   QFETCH(QSize, size);
   QFETCH(int, font);
   QFETCH(bool, narrowed);
+  // Caption set first and last: the fit must follow every later change of size, font and frame.
   QWidget window;
-  auto* label = new LabelControl(&window);
-  // Set first: the fit must follow every later change of size, font and frame.
-  label->setCaption(caption);
-  label->setGeometry(QRect(QPoint(10, 10), size));
-  label->setFont(gothicFont(static_cast<GothicSize>(font), false));
-  label->setFrameStyle(QFrame::Box | QFrame::Plain);
-  LabelControl captionLast(&window);
-  captionLast.setGeometry(label->geometry());
-  captionLast.setFont(label->font());
-  captionLast.setFrameStyle(label->frameStyle());
-  captionLast.setCaption(label->caption());
-  QCOMPARE(label->captionStretch() < 100, narrowed);
-  QCOMPARE(label->captionStretch(), captionLast.captionStretch());
+  LabelControl first(&window);
+  first.setCaption(caption);
+  LabelControl last(&window);
+  for (LabelControl* label : {&first, &last}) {
+    label->setGeometry(QRect(QPoint(10, 10), size));
+    label->setFont(gothicFont(static_cast<GothicSize>(font), false));
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+  }
+  last.setCaption(caption);
+  QCOMPARE(first.captionStretch() < 100, narrowed);
+  QCOMPARE(first.captionStretch(), last.captionStretch());
 }
 
 void TestPlatform::timerSchedule_data() {
