@@ -48,7 +48,8 @@ void fillHistory(Module1& shared, int count, Ratio ratio) {
 int countColour(const QImage& image, const QColor& colour) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
-  return static_cast<int>(std::count(pixels, pixels + rgb.width() * rgb.height(), colour.rgb()));
+  const std::ptrdiff_t size = std::ptrdiff_t{rgb.width()} * rgb.height();
+  return static_cast<int>(std::count(pixels, pixels + size, colour.rgb()));
 }
 
 // The description of the picture, before and after what it says of the draws.
@@ -173,7 +174,6 @@ void TestForm2::windowPlace() {
   auto* rule = graph->findChild<LineControl*>();
   QCOMPARE(rule->from(), QPoint(0, 24));
   QCOMPARE(rule->to(), QPoint(648, 24));
-  QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
   QCOMPARE(graph->picture1()->nextInFocusChain(), close);
 }
 
@@ -322,6 +322,9 @@ void TestForm2::tableOfRatios_data() {
   QTest::addColumn<QString>("focused");  // the cell a screen reader is told has the focus
   const QString header = QStringLiteral("Draws|Ratio");
   const QList<int> none;
+  const QStringList all{header,          "1=1.0000000",   "2=0.5000000",   "5=0.2000000",
+                        "10=0.1000000",  "20=0.0500000",  "50=0.0200000",  "100=0.0100000",
+                        "200=0.0050000", "500=0.0020000", "1000=0.0010000"};
   QTest::newRow("no draws") << 0 << QStringList{header} << "No draws are plotted yet."
                             << QList<int>{Qt::Key_Down} << "";
   QTest::newRow("one draw") << 1 << QStringList{header, "1=1.0000000"}
@@ -331,9 +334,8 @@ void TestForm2::tableOfRatios_data() {
                                << "Draws plotted: 7. The latest ratio is 0.1428571."
                                << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}
                                << "0.5000000";
-  const QStringList all{header,          "1=1.0000000",   "2=0.5000000",   "5=0.2000000",
-                        "10=0.1000000",  "20=0.0500000",  "50=0.0200000",  "100=0.0100000",
-                        "200=0.0050000", "500=0.0020000", "1000=0.0010000"};
+  QTest::newRow("one hit in 256 draws, a tie rounded up")
+      << 256 << all.mid(0, 9) << "Draws plotted: 256. The latest ratio is 0.0039063." << none << "";
   QTest::newRow("a whole run") << 1000 << all
                                << "Draws plotted: 1000. The latest ratio is 0.0010000."
                                << QList<int>{Qt::Key_End, Qt::Key_Right} << "0.0010000";
@@ -426,8 +428,8 @@ void TestForm2::graphIsHeard() {
   Form2* graph = s.openGraph();
   QVERIFY(graph != nullptr);
   QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
+  QCOMPARE(graph->findChildren<TonePlayer*>().size(), 1);
   auto* player = graph->findChild<TonePlayer*>();
-  QVERIFY(player != nullptr);
   // Heard on the null sink: the soft reference, then the ratio 0.5, an octave over 220 Hz.
   const QByteArray heard =
       pulse_.record([graph] { QTest::keyClick(graph->picture1(), Qt::Key_Space); }, 3500);
