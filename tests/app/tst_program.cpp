@@ -387,7 +387,7 @@ void TestProgram_::writesNoFiles() {
     found.append(QDir(root.path()).relativeFilePath(it.next()));
   }
   found.sort();
-  QCOMPARE(found, folders);
+  QCOMPARE(found.join(", "), folders.join(", "));
 }
 
 int main(int argc, char** argv) {
