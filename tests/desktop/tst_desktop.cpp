@@ -47,8 +47,7 @@ QImage xScreen() {
   xcb_get_image_reply_t* reply = xcb_get_image_reply(
       x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, width, height, ~0U),
       nullptr);
-  const QImage image =
-      QImage(xcb_get_image_data(reply), width, height, QImage::Format_RGB32).copy();
+  QImage image = QImage(xcb_get_image_data(reply), width, height, QImage::Format_RGB32).copy();
   std::free(reply);
   xcb_disconnect(x);
   return image;
