@@ -1,25 +1,20 @@
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
-#include <QCursor>
 #include <QImage>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPointer>
 #include <QProcess>
-#include <QScreen>
+#include <QRegion>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
-#include <algorithm>
-#include <cstddef>
-#include <cstdio>
-#include <cstring>
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
 #include <optional>
-#include <utility>
-#include <vector>
 
 #include "drawingarea.h"
 #include "eventwait.h"
@@ -31,74 +26,49 @@
 #include "referencepicture.h"
 #include "session.h"
 
-// The program's windows as a user meets them on the desktop the test runs on:
-// natively on Wayland under weston (tests/support/with-weston), or on X. What
-// the compositor shows is read back from the X screen it draws on, and the
-// clicks and keys go in there too, as a user's would.
-
 namespace {
 
-// Run as a child on X: parks the pointer in a corner, out of the pictures,
-// then writes a PNG of the whole X screen to standard output.
-int grabXScreen(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  const QGuiApplication application(argc, argv);
-  QScreen* screen = QGuiApplication::primaryScreen();
-  QCursor::setPos(screen, screen->geometry().bottomRight());
-  QBuffer png;
-  png.open(QIODevice::WriteOnly);
-  screen->grabWindow(0).save(&png, "PNG");
-  std::fwrite(png.data().constData(), 1, static_cast<std::size_t>(png.size()), stdout);
-  return 0;
-}
+struct Choice {
+  SessionEnvironment environment;
+  bool xAnswers = false;
+  QByteArray chosen;  // empty: Qt's own choice
+  bool probed = false;
+};
 
+// The whole X screen, where weston too draws what it shows, read through libxcb
+// so that a test on Wayland reads it as well; the pointer is parked in a corner
+// first, out of the pictures.
 QImage xScreen() {
-  QProcess grab;
-  grab.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--grab-x-screen")});
-  grab.waitForFinished(30000);
-  return QImage::fromData(grab.readAllStandardOutput(), "PNG")
-      .convertToFormat(QImage::Format_RGB32);
+  xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+  const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+  const std::uint16_t width = screen->width_in_pixels;
+  const std::uint16_t height = screen->height_in_pixels;
+  xcb_warp_pointer(x, XCB_NONE, screen->root, 0, 0, 0, 0, INT16_MAX, INT16_MAX);
+  xcb_get_image_reply_t* reply = xcb_get_image_reply(
+      x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, width, height, ~0U),
+      nullptr);
+  QImage image = QImage(xcb_get_image_data(reply), width, height, QImage::Format_RGB32).copy();
+  std::free(reply);
+  xcb_disconnect(x);
+  return image;
 }
 
-// Where `part` is on `whole`, pixel for pixel, but for the rectangles `skip`.
-std::optional<QPoint> find(const QImage& whole, const QImage& part, const QList<QRect>& skip = {}) {
-  const QImage wanted = part.convertToFormat(QImage::Format_RGB32);
-  // For each row, the spans of columns that must match.
-  std::vector<std::vector<std::pair<int, int>>> spans(static_cast<std::size_t>(wanted.height()));
-  for (int row = 0; row < wanted.height(); ++row) {
-    std::vector<int> cuts{0};
-    for (const QRect& r : skip) {
-      if (row >= r.top() && row <= r.bottom()) {
-        cuts.push_back(r.left());
-        cuts.push_back(r.right() + 1);
-      }
-    }
-    cuts.push_back(wanted.width());
-    std::sort(cuts.begin() + 1, cuts.end() - 1);
-    for (std::size_t i = 0; i + 1 < cuts.size(); i += 2) {
-      if (cuts[i] < cuts[i + 1]) {
-        spans[static_cast<std::size_t>(row)].emplace_back(cuts[i], cuts[i + 1]);
-      }
-    }
-  }
-  auto rowMatches = [&](int x, int y, int row) {
-    const uchar* on = whole.constScanLine(y + row) + 4 * static_cast<std::ptrdiff_t>(x);
-    const uchar* in = wanted.constScanLine(row);
-    for (const auto& [from, to] : spans[static_cast<std::size_t>(row)]) {
-      const std::ptrdiff_t offset = 4 * static_cast<std::ptrdiff_t>(from);
-      if (std::memcmp(on + offset, in + offset, static_cast<std::size_t>(to - from) * 4) != 0) {
-        return false;
+// Where `part` is on `whole`, pixel for pixel, but for the places in `skip`.
+std::optional<QPoint> find(const QImage& whole, const QImage& part, const QRegion& skip = {}) {
+  auto matchesAt = [&](int x, int y) {
+    for (int row = 0; row < part.height(); ++row) {
+      for (int column = 0; column < part.width(); ++column) {
+        if (whole.pixel(x + column, y + row) != part.pixel(column, row) &&
+            !skip.contains(QPoint(column, row))) {
+          return false;
+        }
       }
     }
     return true;
   };
-  for (int y = 0; y + wanted.height() <= whole.height(); ++y) {
-    for (int x = 0; x + wanted.width() <= whole.width(); ++x) {
-      int row = 0;
-      while (row < wanted.height() && rowMatches(x, y, row)) {
-        ++row;
-      }
-      if (row == wanted.height()) {
+  for (int y = 0; y + part.height() <= whole.height(); ++y) {
+    for (int x = 0; x + part.width() <= whole.width(); ++x) {
+      if (matchesAt(x, y)) {
         return QPoint(x, y);
       }
     }
@@ -106,45 +76,20 @@ std::optional<QPoint> find(const QImage& whole, const QImage& part, const QList<
   return std::nullopt;
 }
 
-// Where the window is on the screen, drawn as it draws itself. When it is
-// not, the last screen and the window's own drawing are written beside the
-// test's output, to be looked at.
+// Where the window is on the screen, drawn as it draws itself.
 std::optional<QPoint> onScreen(QWidget* window) {
-  std::optional<QPoint> at;
-  QImage drawn;
-  QImage screen;
   // The buttons are left out: Qt 6.4 on Wayland sometimes leaves a change of a
   // button's look that comes just after the window is mapped (the focus frame,
   // the pointer over it) off the screen until the button is next painted.
   // Where the focus is, and what the buttons do, are checked on their own.
-  QList<QRect> buttons;
+  QRegion buttons;
   for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-    buttons.append(QRect(button->mapTo(window, QPoint(0, 0)), button->size()));
+    buttons += QRect(button->mapTo(window, QPoint(0, 0)), button->size());
   }
+  std::optional<QPoint> at;
   runEventsUntil(
-      [&] {
-        drawn = window->grab().toImage();
-        screen = xScreen();
-        return (at = find(screen, drawn, buttons)).has_value();
-      },
-      10000);
-  if (!at.has_value()) {
-    const QString name = QString::fromLatin1(window->metaObject()->className());
-    screen.save(name + QStringLiteral(".screen.png"));
-    drawn.save(name + QStringLiteral(".drawn.png"));
-  }
+      [&] { return (at = find(xScreen(), window->grab().toImage(), buttons)).has_value(); }, 10000);
   return at;
-}
-
-bool xdotool(const QStringList& arguments) {
-  QProcess tool;
-  tool.start(QStringLiteral("xdotool"), arguments);
-  const bool done = tool.waitForFinished(10000) && tool.exitCode() == 0;
-  if (!done) {
-    qWarning("xdotool %s: %s", qPrintable(arguments.join(QLatin1Char(' '))),
-             tool.readAllStandardError().constData());
-  }
-  return done;
 }
 
 // A click with the pointer, where the control is on the screen.
@@ -152,22 +97,39 @@ bool click(QWidget* control) {
   QWidget* window = control->window();
   const std::optional<QPoint> at = onScreen(window);
   if (!at.has_value()) {
-    qWarning("%s is not on the screen as drawn", window->metaObject()->className());
     return false;
   }
   const QPoint point = *at + control->mapTo(window, control->rect().center());
-  return xdotool({"mousemove", "--sync", QString::number(point.x()), QString::number(point.y()),
-                  "click", "1"});
+  return QProcess::execute(QStringLiteral("xdotool"),
+                           {"mousemove", "--sync", QString::number(point.x()),
+                            QString::number(point.y()), "click", "1"}) == 0;
 }
 
-bool key(const QString& name) { return xdotool({QStringLiteral("key"), name}); }
+bool key(const QString& name) {
+  return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), name}) == 0;
+}
 
 bool focusedIn(QWidget* window) {
   return runEventsUntil(
       [window] { return window->windowHandle() == QGuiApplication::focusWindow(); }, 10000);
 }
 
+// The window a click on the main window's `button` opens, the main window
+// having had the focus first; nullptr if none opened.
+QWidget* openedBy(Session& s, const char* button) {
+  if (focusedIn(s.form) && click(s.button(button))) {
+    runEventsUntil([&] { return s.program.form2() != nullptr || s.program.form4() != nullptr; },
+                   10000);
+  }
+  if (s.program.form2() != nullptr) {
+    return s.program.form2();
+  }
+  return s.program.form4();
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Choice)
 
 class TestDesktop : public QObject {
   Q_OBJECT
@@ -175,8 +137,6 @@ class TestDesktop : public QObject {
  private slots:
   void platformChoice_data();
   void platformChoice();
-  void xServerProbe_data();
-  void xServerProbe();
   void startsAtItsPlaceOnX();
   void windowShownDrawnAndFocused_data();
   void windowShownDrawnAndFocused();
@@ -187,68 +147,39 @@ class TestDesktop : public QObject {
 };
 
 void TestDesktop::platformChoice_data() {
-  QTest::addColumn<QByteArray>("userChoice");
-  QTest::addColumn<QByteArray>("waylandDisplay");
-  QTest::addColumn<QByteArray>("sessionType");
-  QTest::addColumn<QByteArray>("display");
-  QTest::addColumn<bool>("xAnswers");
-  QTest::addColumn<QByteArray>("chosen");  // empty: Qt's own choice
-  QTest::addColumn<bool>("probed");
-  auto row = [](const char* name, const char* userChoice, const char* waylandDisplay,
-                const char* sessionType, const char* display, bool xAnswers, const char* chosen,
-                bool probed) {
-    QTest::newRow(name) << QByteArray(userChoice) << QByteArray(waylandDisplay)
-                        << QByteArray(sessionType) << QByteArray(display) << xAnswers
-                        << QByteArray(chosen) << probed;
-  };
-  row("X only", "", "", "x11", ":0", true, "", false);
-  row("Wayland only", "", "wayland-0", "wayland", "", false, "", false);
-  row("both", "", "wayland-0", "wayland", ":0", true, "xcb", true);
-  row("both, without a session type", "", "wayland-0", "", ":1", true, "xcb", true);
-  row("both, X not answering", "", "wayland-0", "wayland", ":0", false, "", true);
-  row("both, the user chose Wayland", "wayland", "wayland-0", "wayland", ":0", true, "", false);
-  row("both, the user chose X", "xcb", "wayland-0", "wayland", ":0", true, "", false);
-  row("neither", "", "", "tty", "", false, "", false);
+  QTest::addColumn<Choice>("row");
+  QTest::newRow("X only") << Choice{{"", "", "x11", ":0"}, true, "", false};
+  QTest::newRow("Wayland only") << Choice{{"", "wayland-0", "wayland", ""}, false, "", false};
+  QTest::newRow("both") << Choice{{"", "wayland-0", "wayland", ":0"}, true, "xcb", true};
+  QTest::newRow("both, without a session type")
+      << Choice{{"", "wayland-0", "", ":1"}, true, "xcb", true};
+  QTest::newRow("both, X not answering")
+      << Choice{{"", "wayland-0", "wayland", ":0"}, false, "", true};
+  QTest::newRow("both, the user chose Wayland")
+      << Choice{{"wayland", "wayland-0", "wayland", ":0"}, true, "", false};
+  QTest::newRow("both, the user chose X")
+      << Choice{{"xcb", "wayland-0", "wayland", ":0"}, true, "", false};
+  QTest::newRow("neither") << Choice{{"", "", "tty", ""}, false, "", false};
 }
 
 void TestDesktop::platformChoice() {
-  QFETCH(QByteArray, userChoice);
-  QFETCH(QByteArray, waylandDisplay);
-  QFETCH(QByteArray, sessionType);
-  QFETCH(QByteArray, display);
-  QFETCH(bool, xAnswers);
-  QFETCH(QByteArray, chosen);
-  QFETCH(bool, probed);
+  QFETCH(Choice, row);
   QByteArray asked;
-  const QByteArray choice = choosePlatform({userChoice, waylandDisplay, sessionType, display},
-                                           [&](const QByteArray& probedDisplay) {
-                                             asked = probedDisplay;
-                                             return xAnswers;
-                                           });
-  QCOMPARE(choice, chosen);
-  QCOMPARE(asked, probed ? display : QByteArray());
-}
-
-void TestDesktop::xServerProbe_data() {
-  QTest::addColumn<QByteArray>("display");
-  QTest::addColumn<bool>("answers");
-  QTest::newRow("the display the test runs on") << qgetenv("DISPLAY") << true;
-  QTest::newRow("a display with no server") << QByteArray(":32000") << false;
-}
-
-void TestDesktop::xServerProbe() {
-  QFETCH(QByteArray, display);
-  QFETCH(bool, answers);
-  QCOMPARE(xServerAnswers(display), answers);
+  const QByteArray choice = choosePlatform(row.environment, [&](const QByteArray& display) {
+    asked = display;
+    return row.xAnswers;
+  });
+  QCOMPARE(choice, row.chosen);
+  QCOMPARE(asked, row.probed ? row.environment.display : QByteArray());
 }
 
 // Started as a user starts it: with Xwayland beside Wayland it runs on X, and
 // its main window is at its place.
 void TestDesktop::startsAtItsPlaceOnX() {
+  QVERIFY(xServerAnswers(qgetenv("DISPLAY")));
+  QVERIFY(!xServerAnswers(":32000"));  // a display with no server
+  qunsetenv("QT_QPA_PLATFORM");
   QProcess program;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-  program.setProcessEnvironment(environment);
   program.start(QStringLiteral(VANDREL_PROGRAM), {});
   QVERIFY(program.waitForStarted());
   QProcess search;
@@ -267,10 +198,8 @@ void TestDesktop::windowShownDrawnAndFocused_data() {
   QTest::addColumn<QString>("focus");
   QTest::addColumn<QString>("reference");  // what its picture box shows
   QTest::newRow("main window") << QString() << QSize(627, 351) << "Command2" << QString();
-  QTest::newRow("graph") << "Command7" << QSize(650, 378) << "Picture1"
-                         << "graph";
-  QTest::newRow("help") << "Command8" << QSize(578, 430) << "Command1"
-                        << "help";
+  QTest::newRow("graph") << "Command7" << QSize(650, 378) << "Picture1" << QStringLiteral("graph");
+  QTest::newRow("help") << "Command8" << QSize(578, 430) << "Command1" << QStringLiteral("help");
 }
 
 void TestDesktop::windowShownDrawnAndFocused() {
@@ -286,20 +215,12 @@ void TestDesktop::windowShownDrawnAndFocused() {
   }
   s.program.module1().ratioHistory[1000] = 0.95F;
   s.program.module1().trialCount = 1000;
-  QVERIFY(focusedIn(s.form));
-  QWidget* window = s.form;
-  if (!button.isEmpty()) {
-    QPushButton* opener = s.button(qPrintable(button));
-    opener->setEnabled(true);
-    QVERIFY(click(opener));
-    QTRY_VERIFY(s.program.form2() != nullptr || s.program.form4() != nullptr);
-    window = s.program.form2() != nullptr ? static_cast<QWidget*>(s.program.form2())
-                                          : static_cast<QWidget*>(s.program.form4());
-    // Over the main window, for a Wayland compositor to stack and place it by.
-    const bool wayland = QGuiApplication::platformName() == QLatin1String("wayland");
-    QCOMPARE(window->windowHandle()->transientParent(), wayland ? s.form->windowHandle() : nullptr);
-  }
-  QVERIFY(window->isVisible());
+  s.button("Command7")->setEnabled(true);
+  QWidget* window = button.isEmpty() ? s.form : openedBy(s, qPrintable(button));
+  QVERIFY(window != nullptr);
+  // Over the main window, for a Wayland compositor to stack and place it by.
+  const bool over = window != s.form && QGuiApplication::platformName() == QLatin1String("wayland");
+  QCOMPARE(window->windowHandle()->transientParent(), over ? s.form->windowHandle() : nullptr);
   QTRY_VERIFY(window->windowHandle()->isExposed());
   QCOMPARE(window->size(), size);
   QVERIFY(focusedIn(window));
@@ -308,14 +229,14 @@ void TestDesktop::windowShownDrawnAndFocused() {
   if (reference.isEmpty()) {
     return;
   }
-  // The picture box on the screen is the committed picture, as far as the window shows it.
+  // The picture box on the screen is the committed picture, as far as the
+  // window shows it.
   auto* picture = window->findChild<DrawingArea*>(QStringLiteral("Picture1"));
-  const QRect shown = QRect(picture->mapTo(window, picture->contentsRect().topLeft()),
-                            picture->contentsRect().size())
+  const QRect shown = picture->contentsRect()
+                          .translated(picture->mapTo(window, QPoint(0, 0)))
                           .intersected(window->rect());
-  const QImage committed = referencePicture(reference);
-  QVERIFY(!committed.isNull());
-  const QImage expected = committed.copy(QRect(QPoint(0, 0), shown.size()));
+  const QImage expected = referencePicture(reference).copy(QRect(QPoint(0, 0), shown.size()));
+  QVERIFY(!expected.isNull());
   QVERIFY2(runEventsUntil([&] { return find(xScreen(), expected).has_value(); }, 10000),
            qPrintable(reference + " is not on the screen"));
 }
@@ -325,14 +246,10 @@ void TestDesktop::windowShownDrawnAndFocused() {
 void TestDesktop::graphCloseBringsBackTheMainWindow() {
   Session s;
   s.perform(QStringLiteral("manual*3"));
-  QVERIFY(focusedIn(s.form));
-  QVERIFY(click(s.button("Command7")));
-  QTRY_VERIFY(s.program.form2() != nullptr);
-  QPointer<Form2> graph = s.program.form2();
-  QVERIFY(focusedIn(graph));
+  const QPointer<QWidget> graph = openedBy(s, "Command7");
+  QVERIFY(qobject_cast<Form2*>(graph) != nullptr);
   QVERIFY(click(buttonOf(graph, "Command1")));
   QTRY_VERIFY(graph.isNull());
-  QVERIFY(s.form->isVisible());
   QVERIFY(focusedIn(s.form));
   QCOMPARE(QApplication::focusWidget(), s.button("Command7"));
   QVERIFY2(onScreen(s.form).has_value(), "the main window is not on the screen as drawn");
@@ -342,11 +259,8 @@ void TestDesktop::graphCloseBringsBackTheMainWindow() {
 // program running.
 void TestDesktop::helpOutlivesTheMainWindow() {
   Session s;
-  QVERIFY(focusedIn(s.form));
-  QVERIFY(click(s.button("Command8")));
-  QTRY_VERIFY(s.program.form4() != nullptr);
-  const QPointer<Form4> help = s.program.form4();
-  QVERIFY(focusedIn(help));
+  const QPointer<QWidget> help = openedBy(s, "Command8");
+  QVERIFY(qobject_cast<Form4*>(help) != nullptr);
   const QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
   QVERIFY(s.form->close());
   QTRY_VERIFY(s.program.form1() == nullptr);
@@ -360,35 +274,30 @@ void TestDesktop::exitBox_data() {
   QTest::newRow("pointer: Exit, then OK") << false;
 }
 
-// The box comes up drawn, with the focus on OK, and the answer ends the program.
+// The box comes up drawn, with the focus on OK, and the answer ends the
+// program.
 void TestDesktop::exitBox() {
   QFETCH(bool, keyboard);
   Session s;
   QVERIFY(focusedIn(s.form));
-  QString seen;
+  QStringList seen;
   QTimer watch;
-  connect(&watch, &QTimer::timeout, this, [&] {
+  watch.callOnTimeout([&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) {
       return;
     }
     watch.stop();
     QAbstractButton* ok = box->button(QMessageBox::Ok);
-    seen = box->text();
-    if (!focusedIn(box) || QApplication::focusWidget() != ok) {
-      seen += QStringLiteral(", not focused on OK");
-    }
-    if (!onScreen(box).has_value()) {
-      seen += QStringLiteral(", not on the screen as drawn");
-    }
+    seen = QStringList{box->text(),
+                       focusedIn(box) && QApplication::focusWidget() == ok ? "on OK" : "not on OK",
+                       onScreen(box).has_value() ? "drawn" : "not drawn"};
     if (!(keyboard ? key(QStringLiteral("Return")) : click(ok))) {
-      seen += QStringLiteral(", no answer given");
-      box->accept();
+      box->accept();  // not the answer that ends the program: the test fails
     }
   });
   watch.start(20);
   if (keyboard) {
-    QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
     QVERIFY(key(QStringLiteral("Tab")));
     QTRY_COMPARE(QApplication::focusWidget(), s.button("Command3"));
     QVERIFY(key(QStringLiteral("Return")));
@@ -396,16 +305,9 @@ void TestDesktop::exitBox() {
     QVERIFY(click(s.button("Command3")));
   }
   QTRY_VERIFY(s.program.ended);
-  QCOMPARE(seen, QStringLiteral("This software will exit."));
+  QCOMPARE(seen, QStringList({"This software will exit.", "on OK", "drawn"}));
 }
 
-int main(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--grab-x-screen") == 0) {
-    return grabXScreen(argc, argv);
-  }
-  QApplication application(argc, argv);
-  TestDesktop test;
-  return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestDesktop)
 
 #include "tst_desktop.moc"
