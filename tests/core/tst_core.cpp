@@ -170,15 +170,11 @@ void TestCore::texts_data() {
   row("one, comma", ratioText(1.0F, ","), "1,0000000");
   row("73 of 256, comma", ratioText(ratio(73.0 / 256), ","), "0,2851563");
   row("a separator of two bytes", ratioText(0.5F, "\u066B"), "0\u066B5000000");
-  row("16 of 52, comma", theoreticalProbabilityText(","), "0,3076923");
   row("a scale figure, comma", withSeparator("0.30", ","), "0,30");
   row("a scale figure without a point", withSeparator("100", ","), "100");
-  row("seventeen", plainText(17), "17");
-  row("seventeen, signed", signedBlankText(17), " 17");
   row("minus five", plainText(-5), "-5");
   row("minus five, signed", signedBlankText(-5), "-5");
   row("zero, signed", signedBlankText(0), " 0");
-  row("history bound, signed", signedBlankText(100000), " 100000");
 }
 
 void TestCore::texts() {

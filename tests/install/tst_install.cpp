@@ -2,7 +2,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,13 +79,13 @@ class TestInstall : public QObject {
   Q_OBJECT
 
  private slots:
-  void movedInstallationFindsItsCuesAndIcon();
+  void movedInstallationShowsItsIcon();
   void versionCheck_data();
   void versionCheck();
   void versionsAgree();
 };
 
-void TestInstall::movedInstallationFindsItsCuesAndIcon() {
+void TestInstall::movedInstallationShowsItsIcon() {
   if (qEnvironmentVariableIsEmpty("DISPLAY")) {
     QSKIP("needs an X display; scripts/test provides one");
   }
@@ -119,13 +118,8 @@ void TestInstall::movedInstallationFindsItsCuesAndIcon() {
   QProcess program;
   program.setWorkingDirectory(elsewhere.path());
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vandrel.cues.debug=true"));
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  environment.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent/vandrel"));
   program.setProcessEnvironment(environment);
-  QString log;
-  connect(&program, &QProcess::readyReadStandardError, this,
-          [&] { log += QString::fromLocal8Bit(program.readAllStandardError()); });
   program.start(moved + QStringLiteral("/bin/vandrel"), {});
   QVERIFY(program.waitForStarted());
 
@@ -136,49 +130,34 @@ void TestInstall::movedInstallationFindsItsCuesAndIcon() {
   const Run icon = run(QStringLiteral("xprop"), {"-id", window, "_NET_WM_ICON"});
   QVERIFY2(icon.output.contains(QStringLiteral("Icon (32 x 32)")), qPrintable(icon.output));
 
-  // Help, at its place in the window's client area (232 + 484, 136 + 12).
-  const Run click =
-      run(QStringLiteral("xdotool"), {"mousemove", "--sync", "716", "148", "click", "1"});
-  QVERIFY2(click.exitCode == 0, qPrintable(click.output));
-  const QString cue =
-      QFileInfo(moved + QStringLiteral("/share/vandrel/pinpon.wav")).canonicalFilePath();
-  QTRY_VERIFY2_WITH_TIMEOUT(log.contains(QStringLiteral("opened \"") + cue), qPrintable(log),
-                            10000);
   program.kill();
   program.waitForFinished();
 }
 
 void TestInstall::versionCheck_data() {
-  QTest::addColumn<QString>("cmakeVersion");
-  QTest::addColumn<QString>("changelogVersion");
+  QTest::addColumn<QStringList>("versions");  // CMake's, then the changelog's
   QTest::addColumn<int>("exitCode");
-  QTest::newRow("same") << "1.0.0"
-                        << "1.0.0" << 0;
-  QTest::newRow("changelog newer") << "1.0.0"
-                                   << "1.0.1" << 1;
-  QTest::newRow("CMake newer") << "1.1.0"
-                               << "1.0.0" << 1;
-  QTest::newRow("CMake shorter") << "1.0"
-                                 << "1.0.0" << 1;
-  QTest::newRow("changelog with a revision") << "2.3.4"
-                                             << "2.3.4-1" << 1;
+  QTest::newRow("same") << QStringList{"1.0.0", "1.0.0"} << 0;
+  QTest::newRow("changelog newer") << QStringList{"1.0.0", "1.0.1"} << 1;
+  QTest::newRow("CMake newer") << QStringList{"1.1.0", "1.0.0"} << 1;
+  QTest::newRow("CMake shorter") << QStringList{"1.0", "1.0.0"} << 1;
+  QTest::newRow("changelog with a revision") << QStringList{"2.3.4", "2.3.4-1"} << 1;
 }
 
 // The package's version is debian/changelog's, the program's is CMake's: the
 // package build stops when they differ.
 void TestInstall::versionCheck() {
-  QFETCH(QString, cmakeVersion);
-  QFETCH(QString, changelogVersion);
+  QFETCH(QStringList, versions);
   QFETCH(int, exitCode);
   QTemporaryDir tree;
   QVERIFY(QDir(tree.path()).mkdir(QStringLiteral("debian")));
   QVERIFY(write(tree.filePath(QStringLiteral("CMakeLists.txt")),
-                QStringLiteral("project(vandrel VERSION %1 LANGUAGES CXX)\n").arg(cmakeVersion)));
+                QStringLiteral("project(vandrel VERSION %1 LANGUAGES CXX)\n").arg(versions.at(0))));
   QVERIFY(write(tree.filePath(QStringLiteral("debian/changelog")),
                 QStringLiteral("vandrel (%1) bookworm; urgency=medium\n\n  * A release.\n\n"
                                " -- A Maintainer <someone@example.org>  "
                                "Tue, 08 Dec 2026 12:00:00 +0000\n")
-                    .arg(changelogVersion)));
+                    .arg(versions.at(1))));
   const Run checked = run(kSource + QStringLiteral("/scripts/check-version"), {tree.path()});
   QVERIFY2(checked.exitCode == exitCode, qPrintable(checked.output));
 }

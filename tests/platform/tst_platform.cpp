@@ -7,8 +7,6 @@
 #include "commandbutton.h"
 #include "drawingarea.h"
 #include "drawingarea_testing.h"
-#include "gothicfont.h"
-#include "labelcontrol.h"
 #include "timercontrol.h"
 
 class TestPlatform : public QObject {
@@ -16,8 +14,6 @@ class TestPlatform : public QObject {
 
  private slots:
   void drawingArea();
-  void labelCaption_data();
-  void labelCaption();
   void timerSchedule_data();
   void timerSchedule();
   void timerEvents_data();
@@ -59,40 +55,6 @@ void TestPlatform::drawingArea() {
   QCOMPARE(shown, drawn);
   // Where the line starts, so that a blank picture kept blank does not pass.
   QCOMPARE(shown.pixelColor(DrawingAreaTesting::toDevice(*area, {100, 5})), QColor(Qt::black));
-}
-
-void TestPlatform::labelCaption_data() {
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QSize>("size");
-  QTest::addColumn<int>("font");
-  QTest::addColumn<bool>("narrowed");
-  QTest::newRow("a number in a tall, wide box")
-      << "16" << QSize(120, 60) << static_cast<int>(GothicSize::Large) << false;
-  QTest::newRow("a caption wider than its box")
-      << "Total number of cards in multiples of 3" << QSize(281, 25)
-      << static_cast<int>(GothicSize::Medium) << true;
-}
-
-// Wider than its box in the stand-in face, a caption is narrowed to fit. Where captions sit in
-// their boxes shows in the main window's reference picture.
-void TestPlatform::labelCaption() {
-  QFETCH(QString, caption);
-  QFETCH(QSize, size);
-  QFETCH(int, font);
-  QFETCH(bool, narrowed);
-  // Caption set first and last: the fit must follow every later change of size, font and frame.
-  QWidget window;
-  LabelControl first(&window);
-  first.setCaption(caption);
-  LabelControl last(&window);
-  for (LabelControl* label : {&first, &last}) {
-    label->setGeometry(QRect(QPoint(10, 10), size));
-    label->setFont(gothicFont(static_cast<GothicSize>(font), false));
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-  }
-  last.setCaption(caption);
-  QCOMPARE(first.captionStretch() < 100, narrowed);
-  QCOMPARE(first.captionStretch(), last.captionStretch());
 }
 
 void TestPlatform::timerSchedule_data() {
