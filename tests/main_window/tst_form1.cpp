@@ -315,7 +315,7 @@ void TestForm1::afterActions() {
   if (QTest::currentTestFailed()) {
     return;
   }
-  QCOMPARE(s.buttonStates(), row.buttons);
+  QCOMPARE(buttonStatesOf(s.form), row.buttons);
   QCOMPARE(s.timer()->isActive(), row.ticks != 0);
   QCOMPARE(s.drawMode(), row.ticks == 1 ? 1 : -1);
   QCOMPARE(s.program.module1().trialCount, row.trials);

@@ -51,7 +51,6 @@ Session::Session() {
 QPushButton* Session::button(const char* name) const { return buttonOf(form, name); }
 QString Session::caption(const char* name) const { return captionOf(form, name); }
 TimerControl* Session::timer() const { return timerOf(form); }
-const DrawTally& Session::tally() const { return Form1Testing::tally(*form); }
 int Session::drawMode() const { return Form1Testing::drawMode(*form); }
 
 void Session::replayable(std::uint64_t seed) {
@@ -116,8 +115,6 @@ QString buttonStatesOf(const QWidget* form) {
   }
   return states;
 }
-
-QString Session::buttonStates() const { return buttonStatesOf(form); }
 
 Form2* Session::openGraph() {
   QPushButton* graphDisplay = buttonOf(program.form1(), "Command7");

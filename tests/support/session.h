@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "controls.h"
-#include "drawtally.h"
 #include "forms.h"
 #include "languages.h"
 #include "program.h"
@@ -77,9 +76,7 @@ struct Session {
   QPushButton* button(const char* name) const;
   QString caption(const char* name) const;
   TimerControl* timer() const;
-  // The counts behind the labels, and how ticks count: 1 automatic, -1 manual.
-  const DrawTally& tally() const;
-  int drawMode() const;
+  int drawMode() const;  // how ticks count: 1 automatic, -1 manual
 
   void tick() const;
   void runToEnd() const;  // ticks until the timer stops by itself
@@ -89,7 +86,6 @@ struct Session {
   // draws counted, as far as the history and Label3's next value go).
   void perform(const QString& action);
   void performAll(const QStringList& actions);
-  QString buttonStates() const;  // as buttonStatesOf gives them
 
   // The graph as "Graph display" opens it, whether or not the button is
   // offered now; nullptr if it did not become the active window.
