@@ -1,14 +1,11 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QPointer>
 #include <QTest>
 
 #include "drawingarea_testing.h"
 #include "form1.h"
-#include "form2.h"
 #include "form4.h"
 #include "linecontrol.h"
-#include "module1.h"
 #include "referencepicture.h"
 #include "session.h"
 
@@ -79,8 +76,6 @@ class TestForm4 : public QObject {
  private slots:
   void helpWindow_data();
   void helpWindow();
-  void closingTheHelp_data();
-  void closingTheHelp();
 };
 
 void TestForm4::helpWindow_data() {
@@ -113,7 +108,6 @@ void TestForm4::helpWindow() {
   Session s;
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);
-  QVERIFY(s.program.form1()->isVisible());
   QCOMPARE(help->geometry(), QRect(232, 149, 578, 430));
   QCOMPARE(help->windowTitle(), title);
   QCOMPARE(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name), title);
@@ -155,48 +149,6 @@ void TestForm4::helpWindow() {
   }
   QCOMPARE(QApplication::focusWidget(), help->picture1());
   QVERIFY(text->state().readOnly && text->state().multiLine && text->state().focused);
-}
-
-void TestForm4::closingTheHelp_data() {
-  QTest::addColumn<QString>("before");  // what happens while the help is open
-  QTest::addColumn<bool>("titleBar");   // closed by its title bar, which leaves the main window
-  QTest::newRow("Close while the graph is open") << "graph" << false;
-  QTest::newRow("Close after the main window was closed") << "close" << false;
-  QTest::newRow("title bar, main window hidden: only unloads") << "hide" << true;
-}
-
-void TestForm4::closingTheHelp() {
-  QFETCH(QString, before);
-  QFETCH(bool, titleBar);
-  Session s;
-  const QPointer<Form1> main = s.form;
-  s.performAll({"Shuffle", "tick", "Draw"});
-  Form4* help = s.openHelp();
-  QVERIFY(help != nullptr);
-  if (before == QLatin1String("graph")) {
-    s.button("Command7")->click();
-    QVERIFY(main->isHidden() && s.program.form2() != nullptr && help->isVisible());
-  } else if (before == QLatin1String("close")) {
-    main->close();
-    QTRY_VERIFY(s.program.form1() == nullptr);
-  } else {
-    main->hide();
-  }
-  if (titleBar) {
-    help->close();
-  } else {
-    QTest::mouseClick(buttonOf(help, "Command1"), Qt::LeftButton);
-  }
-  QTRY_VERIFY(s.program.form4() == nullptr);
-  Form1* after = s.program.form1();
-  QVERIFY(after != nullptr);
-  QCOMPARE(after->isVisible(), !titleBar);
-  // A closed main window comes back anew, its counts at 0.
-  const bool fresh = before == QLatin1String("close");
-  QCOMPARE(after != main, fresh);
-  QCOMPARE(s.program.module1().trialCount, fresh ? 0 : 1);
-  QCOMPARE(captionOf(after, "Label3"), fresh ? QStringLiteral("0") : QStringLiteral(" 1"));
-  QCOMPARE(s.program.form2() != nullptr && s.program.form2()->isVisible(), before == "graph");
 }
 
 int main(int argc, char** argv) {
