@@ -223,11 +223,11 @@ void TestCore::fairnessOfDraws() {
   const auto clock = [&tick, frozen] {
     return frozen ? kAfternoon : kAfternoon + static_cast<float>(tick++) * 0.001F;
   };
-  RandomSource source(RandomSource::entropySeed());
   if (drawer == QLatin1String("program")) {
-    std::generate(cards.begin(), cards.end(), [&] {
-      return drawCard(source, frozen ? std::function<float()>(clock) : secondsSinceMidnight);
-    });
+    RandomSource source(RandomSource::entropySeed());
+    const std::function<float()> timeOfDay =
+        frozen ? std::function<float()>(clock) : secondsSinceMidnight;
+    std::generate(cards.begin(), cards.end(), [&] { return drawCard(source, timeOfDay); });
   } else if (drawer == QLatin1String("restarting")) {
     std::generate(cards.begin(), cards.end(), [&clock] {
       const float now = clock();

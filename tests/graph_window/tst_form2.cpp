@@ -190,8 +190,7 @@ void TestForm2::picture() {
   QFETCH(int, trials);
   const Translations translations(japanese ? kJapanese : kEnglish);
   Session s;
-  fillHistory(s.program.module1(), trials,
-              [](int n) { return n == 1000 ? 0.95 : 0.2 + 0.1 * ((n / 100) % 5); });
+  fillReferenceHistory(s.program.module1(), trials);
   Form2* graph = s.openGraph();
   QVERIFY(graph != nullptr);
   const char* reference = japanese ? "graph_ja" : "graph";
@@ -235,9 +234,13 @@ void TestForm2::earlierRunStaysUnderTheNewOne() {
   const auto first = s.program.module1().ratioHistory;
   Form2* graph = s.openGraph();
   QVERIFY(graph != nullptr);
-  s.program.showForm1();
-  s.form->activateWindow();  // as the user's next click there would
-  QVERIFY(QTest::qWaitForWindowActive(s.form));
+  // Back to the main window with the graph left open.
+  auto backToMain = [&s] {
+    s.program.showForm1();
+    s.form->activateWindow();  // as the user's next click there would
+    return QTest::qWaitForWindowActive(s.form);
+  };
+  QVERIFY(backToMain());
   s.performAll({"Init"});
   QVERIFY(s.program.module1().ratioHistory == first);
   QCOMPARE(s.openGraph(), graph);
@@ -245,9 +248,7 @@ void TestForm2::earlierRunStaysUnderTheNewOne() {
   const QString earlier = QStringLiteral(
       " The line of the earlier run is still shown; no draws of the new run are plotted yet.");
   QCOMPARE(readerOf(s)->text(QAccessible::Description), kGraphShows + earlier + kHowToHear);
-  s.program.showForm1();
-  s.form->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(s.form));
+  QVERIFY(backToMain());
   s.performAll({"AutoStart", "tick*500", "AutoStop"});
   buttonOf(s.form, "Command7")->click();
   QVERIFY(QTest::qWaitForWindowActive(graph));

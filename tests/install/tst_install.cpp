@@ -51,7 +51,8 @@ QString contentsOf(const QString& path) {
 
 bool write(const QString& path, const QString& text) {
   QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+  const QByteArray bytes = text.toUtf8();
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Lines the desktop entry and the AppStream file must hold, a sample of each

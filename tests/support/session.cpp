@@ -43,6 +43,14 @@ void answerMessageBox(bool escape, std::function<void(QMessageBox&)> look, int l
   });
 }
 
+void fillReferenceHistory(Module1& shared, int trials) {
+  for (int n = 1; n <= trials; ++n) {
+    shared.ratioHistory[static_cast<std::size_t>(n)] =
+        n == 1000 ? 0.95F : static_cast<float>(0.2 + 0.1 * ((n / 100) % 5));
+  }
+  shared.trialCount = trials;
+}
+
 Session::Session() {
   program.showForm1();
   form = program.form1();

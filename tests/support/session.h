@@ -16,6 +16,7 @@
 class Form1;
 class Form2;
 class Form4;
+class Module1;
 class QMessageBox;
 
 // The main window's buttons in order: Draw, Shuffle, Exit, AutoStart, AutoStop,
@@ -44,6 +45,11 @@ QStringList japaneseCaptions(Arguments&... arguments) {
   const Window window(arguments...);
   return {window.windowTitle(), buttonOf(&window, "Command1")->text()};
 }
+
+// The ratio history the committed pictures of the graph show, `trials` draws
+// of it counted: steps between 0.2 and 0.6 every 100 draws, and draw 1000 alone
+// at 0.95.
+void fillReferenceHistory(Module1& shared, int trials = 1000);
 
 // Stands in for the rest of the program where a test needs one window alone.
 class StubForms : public Forms {
