@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -397,10 +396,29 @@ void Form1::enter(State state) {
   const StateRow& row = kStates.at(static_cast<std::size_t>(state));
   const std::array<QPushButton*, 8> buttons{Command1, Command2, Command3, Command4,
                                             Command5, Command6, Command7, Command8};
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
+  auto offered = [&](std::size_t i) {
     // Once the last place in the history is taken, no more manual draws.
-    const bool closed = buttons.at(i) == Command2 && historyFull();
-    buttons.at(i)->setEnabled(row.buttons.at(i) == 'E' && !closed);
+    return row.buttons.at(i) == 'E' && !(buttons.at(i) == Command2 && historyFull());
+  };
+  // On first, then the focus moved off what goes off, then off: the focus moves
+  // once, to where the command leaves it.
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (offered(i)) {
+      buttons.at(i)->setEnabled(true);
+    }
+  }
+  keepFocus(this, [&](const QWidget* control) {
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      if (buttons.at(i) == control) {
+        return !offered(i);
+      }
+    }
+    return false;
+  });
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (!offered(i)) {
+      buttons.at(i)->setEnabled(false);
+    }
   }
   drawMode_ = row.drawMode;
   if (row.timerRuns) {
@@ -411,13 +429,11 @@ void Form1::enter(State state) {
 }
 
 void Form1::shuffle() {
-  const FocusKeeper keeper(this);
   enter(State::Shuffling);
-  announcer_->tell(keeper.keptFocus(), translated(kShuffling));
+  announcer_->tell(focusWidget(), translated(kShuffling));
 }
 
 void Form1::draw() {
-  const FocusKeeper keeper(this);
   // A Draw quicker than the first tick would find no card on view, and card 0
   // would count as a multiple of 3: draw and show one first, as a tick would.
   if (tally_.currentCard == 0) {
@@ -426,7 +442,7 @@ void Form1::draw() {
   const ManualTrial trial = countManualTrial(shared_, tally_);
   enter(State::Drawn);
   if (!trial.counted) {
-    announcer_->tell(keeper.keptFocus(), QString());
+    announcer_->tell(focusWidget(), QString());
     return;
   }
   Label3->setCaption(text(signedBlankText(trial.trialCount)));
@@ -434,8 +450,8 @@ void Form1::draw() {
     Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
   Label6->setCaption(text(ratioText(trial.ratio, separator_)));
-  announcer_->tell(keeper.keptFocus(), translated(kDrewCard).arg(cardName(tally_.currentCard)) +
-                                           QLatin1Char(' ') + tallyText(trial.ratio));
+  announcer_->tell(focusWidget(), translated(kDrewCard).arg(cardName(tally_.currentCard)) +
+                                      QLatin1Char(' ') + tallyText(trial.ratio));
 }
 
 QString Form1::tallyText(float ratio) const {
@@ -446,27 +462,23 @@ QString Form1::tallyText(float ratio) const {
 }
 
 void Form1::autoStart() {
-  const FocusKeeper keeper(this);
   enter(State::Running);
-  announcer_->tell(keeper.keptFocus(), translated(kRunStarted));
+  announcer_->tell(focusWidget(), translated(kRunStarted));
 }
 
 void Form1::autoStop() {
-  const FocusKeeper keeper(this);
   enter(State::Stopped);
   const float ratio = shared_.trialCount > 0
                           ? shared_.ratioHistory[static_cast<std::size_t>(shared_.trialCount)]
                           : 0.0F;
-  announcer_->tell(keeper.keptFocus(),
-                   translated(kRunStopped) + QLatin1Char(' ') + tallyText(ratio));
+  announcer_->tell(focusWidget(), translated(kRunStopped) + QLatin1Char(' ') + tallyText(ratio));
 }
 
 void Form1::init() {
-  const FocusKeeper keeper(this);
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
   reset();
   enter(State::Ready);
-  announcer_->tell(keeper.keptFocus(), translated(kCountsReset));
+  announcer_->tell(focusWidget(), translated(kCountsReset));
 }
 
 void Form1::showNewCard() {
@@ -487,17 +499,14 @@ void Form1::timerTick() {
     Label4->setCaption(text(plainText(tally_.hitCount)));
   }
   // Only the tick that ends a run changes the buttons or has a result to tell.
-  std::optional<FocusKeeper> keeper;
   if (trial.ended) {
-    keeper.emplace(this);
     enter(State::Finished);
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
   const float ratio = storeRatio(shared_, tally_);
   Label6->setCaption(text(ratioText(ratio, separator_)));
-  if (keeper) {
-    announcer_->tell(keeper->keptFocus(),
-                     translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
+  if (trial.ended) {
+    announcer_->tell(focusWidget(), translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
   }
 }
 

@@ -36,9 +36,9 @@ struct Module1;
 //
 // Each command leads to one of the states below, whose table in form1.cpp
 // says which buttons it offers, whether Timer1 runs and how ticks count. A
-// command that disables the focused button passes the focus on to the next
-// enabled one, and each command's result is told to screen readers on the
-// button that then has the focus.
+// command that disables the focused button first moves the focus, once, to the
+// next button that stays enabled, and each command's result is told to screen
+// readers on the button that then has the focus.
 // Reads and writes Module1's trialCount and ratioHistory; owns hitCount,
 // currentCard, cardRank.
 class Form1 : public QWidget {

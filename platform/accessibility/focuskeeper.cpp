@@ -3,28 +3,18 @@
 #include <QPushButton>
 #include <QWidget>
 
-FocusKeeper::FocusKeeper(QWidget* window) : window_(window), holder_(window->focusWidget()) {}
-
-FocusKeeper::~FocusKeeper() {
-  QWidget* kept = keptFocus();
-  if (kept != nullptr && kept != window_->focusWidget()) {
-    kept->setFocus(Qt::TabFocusReason);
+QWidget* keepFocus(QWidget* window, const std::function<bool(const QWidget*)>& goingOff) {
+  QWidget* holder = window->focusWidget();
+  if (holder == nullptr || (holder->isEnabled() && !goingOff(holder))) {
+    return holder;
   }
-}
-
-QWidget* FocusKeeper::keptFocus() const {
-  if (holder_ == nullptr) {
-    return window_->focusWidget();
-  }
-  if (holder_->isEnabled()) {
-    return holder_;
-  }
-  for (QWidget* next = holder_->nextInFocusChain(); next != holder_;
+  for (QWidget* next = holder->nextInFocusChain(); next != holder;
        next = next->nextInFocusChain()) {
-    if (qobject_cast<QPushButton*>(next) != nullptr && next->isEnabled() &&
-        next->window() == window_) {
+    if (qobject_cast<QPushButton*>(next) != nullptr && next->isEnabled() && !goingOff(next) &&
+        next->window() == window) {
+      next->setFocus(Qt::TabFocusReason);
       return next;
     }
   }
-  return window_->focusWidget();
+  return holder;
 }

@@ -1,25 +1,14 @@
 #pragma once
 
-#include <QPointer>
+#include <functional>
 
 class QWidget;
 
-// Made before a handler changes which buttons are enabled, it keeps the
-// window's keyboard focus on an enabled button once the handler's steps are
-// done: if the button that held the focus was disabled on the way, the focus
-// goes to the next enabled button in the tab order, never to nothing.
-class FocusKeeper {
- public:
-  explicit FocusKeeper(QWidget* window);
-  ~FocusKeeper();
-  FocusKeeper(const FocusKeeper&) = delete;
-  FocusKeeper& operator=(const FocusKeeper&) = delete;
-
-  // The control that will hold the focus when the keeper is done, as the
-  // buttons are enabled now.
-  QWidget* keptFocus() const;
-
- private:
-  QWidget* window_;
-  QPointer<QWidget> holder_;
-};
+// Called before a handler disables controls of `window`: when the control that
+// has the window's keyboard focus is among those `goingOff` names, the focus
+// moves once, to the next enabled button in the tab order that stays on. A
+// focused button that is disabled passes the focus on by itself, through every
+// button after it that is about to go off too, and a screen reader hears each
+// on the way; moved first, it moves once and never falls to nothing.
+// Returns the control that then has the focus.
+QWidget* keepFocus(QWidget* window, const std::function<bool(const QWidget*)>& goingOff);
