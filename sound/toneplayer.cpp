@@ -8,6 +8,13 @@
 
 TonePlayer::TonePlayer(QObject* parent) : QObject(parent) {}
 
+// A sink reads from buffer_, which goes before QObject deletes the children:
+// every sink, playing or on its way out, goes first.
+TonePlayer::~TonePlayer() {
+  stop();
+  qDeleteAll(findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
+}
+
 void TonePlayer::play(const std::vector<std::int16_t>& samples, int sampleRate) {
   stop();
   QAudioFormat format;
@@ -39,12 +46,16 @@ void TonePlayer::stop() {
 }
 
 // A sink goes idle when it has played all it was given, and stops on an error.
+// It also goes idle for a moment when the sound server ran dry on a busy
+// machine; it then feeds on by itself, and the tone is not over.
 void TonePlayer::sinkStateChanged() {
   if (sink_ == nullptr) {
     return;
   }
   const QAudio::State state = sink_->state();
-  if (state == QAudio::IdleState || state == QAudio::StoppedState) {
+  const bool starved =
+      state == QAudio::IdleState && sink_->error() == QAudio::UnderrunError && !buffer_.atEnd();
+  if ((state == QAudio::IdleState && !starved) || state == QAudio::StoppedState) {
     stop();
     emit finished();
   }

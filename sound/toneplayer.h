@@ -16,6 +16,9 @@ class TonePlayer : public QObject {
 
  public:
   explicit TonePlayer(QObject* parent);
+  ~TonePlayer() override;
+  TonePlayer(const TonePlayer&) = delete;
+  TonePlayer& operator=(const TonePlayer&) = delete;
 
   // Starts `samples` at `sampleRate`, stopping whatever was playing.
   void play(const std::vector<std::int16_t>& samples, int sampleRate);

@@ -1,6 +1,5 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QMessageBox>
 #include <QProcess>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "cards.h"
+#include "eventtimes.h"
 #include "eventwait.h"
 #include "experiment.h"
 #include "form1.h"
@@ -24,13 +24,16 @@
 
 namespace {
 
-class PaintCounter : public QObject {
+// When the controls it watches were painted.
+class PaintTimes : public QObject {
  public:
-  int paints = 0;
+  EventTimes times;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    paints += event->type() == QEvent::Paint ? 1 : 0;
+    if (event->type() == QEvent::Paint) {
+      noteNow(times);
+    }
     return QObject::eventFilter(watched, event);
   }
 };
@@ -53,9 +56,15 @@ QString cardsOnView(const Session& s) {
 // The names a screen reader was told of each control, by hear().
 QHash<QObject*, QStringList> heard;
 
+// When Label3's changes were told, by hear().
+EventTimes heardTimes;
+
 void hear(QAccessibleEvent* event) {
   if (event->type() == QAccessible::NameChanged) {
     heard[event->object()] << event->accessibleInterface()->text(QAccessible::Name);
+    if (event->object()->objectName() == QLatin1String("Label3")) {
+      noteNow(heardTimes);
+    }
   }
 }
 
@@ -63,6 +72,7 @@ void hear(QAccessibleEvent* event) {
 struct StateRow {
   QStringList actions;
   QString buttons;  // Draw, Shuffle, Exit, AutoStart, AutoStop, Init, Graph, Help
+  QString moves;    // how often each action moved the keyboard focus, in order
   int ticks = 0;    // Timer1: 0 stopped, 1 counting ticks, -1 not counting
   int trials = 0;
   QString label3;  // a Draw writes a leading space, a tick none
@@ -92,18 +102,30 @@ struct CueRow {
     Form1* form = program.form1();
     // A program that should have ended but did not is caught here.
     QTimer::singleShot(10000, [] { QCoreApplication::exit(3); });
-    QTimer::singleShot(50, form, [&program, form, name] {
+    QTimer::singleShot(0, form, [&program, form, name] {
       if (name == "Exit, then OK") {
         answerMessageBox();
         buttonOf(form, "Command3")->click();
         return;
       }
-      if (name == "title-bar close, help still open") {
+      const bool helpOpen = name == "title-bar close, help still open";
+      if (helpOpen) {
         program.showForm4();
-        // Still running with the help window open: that is the expected outcome.
-        QTimer::singleShot(500, [] { QCoreApplication::exit(7); });
       }
       form->close();
+      if (helpOpen) {
+        // A program that ends quits through an event posted as the window
+        // closes, and the closed window goes with the deferred deletions:
+        // still running after both, with the help open, is the expected outcome.
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+              QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+              QMetaObject::invokeMethod(
+                  qApp, [] { QCoreApplication::exit(7); }, Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+      }
     });
     code = QApplication::exec();
   }
@@ -173,22 +195,24 @@ void TestForm1::window() {
   s.performAll({"AutoStart", "tick*37", "AutoStop", "Shuffle", "tick*3", "Draw"});
   QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
   VANDREL_COMPARE_REFERENCE(s.form->grab().toImage(), QStringLiteral("main_window"));
-  // A run to the end from Timer1 itself paints the card at most once per
-  // display frame, and once more at the end.
-  PaintCounter cardPaints;
+  // A run to the end from Timer1 itself paints the card about once per display
+  // frame, not at each of its four-millisecond wakes: a paint may come late on
+  // a busy machine, but ten frames never hold more than twelve.
+  PaintTimes cardPaints;
   for (int index = 1; index <= kCardCount; ++index) {
     cardOf(s.form, index)->installEventFilter(&cardPaints);
   }
-  QElapsedTimer clock;
-  clock.start();
   QTest::mouseClick(s.button("Command4"), Qt::LeftButton);
   QVERIFY(s.timer()->isActive());
   QVERIFY(runEventsUntil([&s] { return !s.timer()->isActive(); }, 60000));
-  const qint64 elapsed = clock.elapsed();
   QCOMPARE(s.caption("Label3"), QStringLiteral("1000"));
-  const double frame = 1000 / s.form->screen()->refreshRate();
-  QVERIFY2(cardPaints.paints <= static_cast<double>(elapsed) / frame + 2,
-           qPrintable(QStringLiteral("%1 paints in %2 ms").arg(cardPaints.paints).arg(elapsed)));
+  const auto frame =
+      std::chrono::microseconds(static_cast<long long>(1e6 / s.form->screen()->refreshRate()));
+  QVERIFY2(cardPaints.times.size() > 10, "the run was not painted as it went");
+  QVERIFY2(mostWithin(cardPaints.times, 10 * frame) <= 12,
+           qPrintable(QStringLiteral("%1 paints in ten frames, of %2")
+                          .arg(mostWithin(cardPaints.times, 10 * frame))
+                          .arg(cardPaints.times.size())));
   // The last frame sent to the screen shows the final card and texts.
   QTRY_COMPARE(s.form->screen()->grabWindow(s.form->winId()).toImage(), s.form->grab().toImage());
   // Enlarging the window moves nothing.
@@ -249,7 +273,6 @@ void TestForm1::layout() {
     auto* label = qobject_cast<LabelControl*>(control);
     QVERIFY(button != nullptr || label != nullptr);
     QCOMPARE(button != nullptr ? button->text() : label->caption(), expected);  // no mnemonic
-    QVERIFY(button == nullptr || !button->isDefault());
     // A screen reader hears every control by its caption, and can read a label's text.
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     QCOMPARE(accessible->text(QAccessible::Name), expected);
@@ -267,54 +290,73 @@ void TestForm1::layout() {
 // diamonds; a run draws one card more than it counts.
 void TestForm1::afterActions_data() {
   QTest::addColumn<StateRow>("row");
-  auto row = [](const char* name, const QStringList& actions, const char* buttons, int ticks,
-                int trials, const char* label3, const char* label4 = nullptr,
-                const char* label6 = nullptr, const char* card = nullptr, int drawn = -1) {
-    QTest::newRow(name) << StateRow{actions, buttons, ticks,         trials, label3,
-                                    label4,  label6,  QString(card), drawn};
+  auto row = [](const char* name, const QStringList& actions, const char* buttons,
+                const char* moves, int ticks, int trials, const char* label3,
+                const char* label4 = nullptr, const char* label6 = nullptr,
+                const char* card = nullptr, int drawn = -1) {
+    QTest::newRow(name) << StateRow{actions, buttons, moves,  ticks,         trials,
+                                    label3,  label4,  label6, QString(card), drawn};
   };
-  row("after load", {}, "DEEEDDDE", 0, 0, "0", "0", "", "Ace of spades", 0);
-  row("Shuffle", {"Shuffle"}, "EDDDDDDD", -1, 0, "0");
-  row("Shuffle, ticks", {"Shuffle", "tick*5"}, "EDDDDDDD", -1, 0, "0");
-  row("Draw writes a leading space", {"Shuffle", "tick", "Draw"}, "DEEEDEEE", 0, 1, " 1", " 1",
-      "1.0000000", "9 of clubs", 1);
-  row("AutoStart", {"AutoStart"}, "DDDDEDDD", 1, 0, "0");
-  row("AutoStop: a tick writes no space", {"AutoStart", "tick*7", "AutoStop"}, "DEEEDEEE", 0, 7,
-      "7", "4", "0.5714286", "3 of hearts", 7);
-  row("three Draws", {"manual*3"}, "DEEEDEEE", 0, 3, " 3", " 2", "0.6666667", "Queen of diamonds",
-      3);
+  row("after load", {}, "DEEEDDDE", "", 0, 0, "0", "0", "", "Ace of spades", 0);
+  row("Shuffle", {"Shuffle"}, "EDDDDDDD", "1", -1, 0, "0");
+  row("Shuffle, ticks", {"Shuffle", "tick*5"}, "EDDDDDDD", "1 0", -1, 0, "0");
+  row("Draw writes a leading space", {"Shuffle", "tick", "Draw"}, "DEEEDEEE", "1 0 1", 0, 1, " 1",
+      " 1", "1.0000000", "9 of clubs", 1);
+  row("AutoStart", {"AutoStart"}, "DDDDEDDD", "1", 1, 0, "0");
+  row("AutoStop: a tick writes no space", {"AutoStart", "tick*7", "AutoStop"}, "DEEEDEEE", "1 0 1",
+      0, 7, "7", "4", "0.5714286", "3 of hearts", 7);
+  row("three Draws", {"manual*3"}, "DEEEDEEE", "6", 0, 3, " 3", " 2", "0.6666667",
+      "Queen of diamonds", 3);
   row("a Draw before any tick counts a card it draws", {"manual*1", "Init", "Shuffle", "Draw"},
-      "DEEEDEEE", 0, 1, " 1", "0", "0.0000000", "Ace of hearts", 2);
-  row("Init after Draws", {"manual*3", "Init"}, "DEEEDDDE", 0, 0, "0", "0", "", "Ace of spades", 3);
-  row("a whole run", {"AutoStart", "run"}, "DDEDDEEE", 0, 1000, "1000", "325", "0.3250000",
+      "DEEEDEEE", "2 0 1 1", 0, 1, " 1", "0", "0.0000000", "Ace of hearts", 2);
+  row("Init after Draws", {"manual*3", "Init"}, "DEEEDDDE", "6 0", 0, 0, "0", "0", "",
+      "Ace of spades", 3);
+  row("a whole run", {"AutoStart", "run"}, "DDEDDEEE", "1 1", 0, 1000, "1000", "325", "0.3250000",
       "Queen of diamonds", 1001);
   row("AutoStop then AutoStart goes on to 1000",
-      {"AutoStart", "tick*400", "AutoStop", "AutoStart", "run"}, "DDEDDEEE", 0, 1000, "1000");
-  row("manual, then automatic to 1000", {"manual*10", "AutoStart", "run"}, "DDEDDEEE", 0, 1000,
+      {"AutoStart", "tick*400", "AutoStop", "AutoStart", "run"}, "DDEDDEEE", "1 0 1 1 1", 0, 1000,
       "1000");
+  row("manual, then automatic to 1000", {"manual*10", "AutoStart", "run"}, "DDEDDEEE", "20 1 1", 0,
+      1000, "1000");
   row("past 1000 by hand, AutoStart ends on the first tick, in the plain form",
-      {"manual*1001", "AutoStart", "tick"}, "DDEDDEEE", 0, 1001, "1001", " 326", "0.3256743",
-      "4 of clubs", 1002);
-  row("Init after a run", {"AutoStart", "run", "Init"}, "DEEEDDDE", 0, 0, "0");
-  row("Shuffle after a Draw", {"Shuffle", "tick", "Draw", "Shuffle"}, "EDDDDDDD", -1, 1, " 1");
+      {"manual*1001", "AutoStart", "tick"}, "DDEDDEEE", "2002 1 1", 0, 1001, "1001", " 326",
+      "0.3256743", "4 of clubs", 1002);
+  row("Init after a run", {"AutoStart", "run", "Init"}, "DEEEDDDE", "1 1 1", 0, 0, "0");
+  row("Shuffle after a Draw", {"Shuffle", "tick", "Draw", "Shuffle"}, "EDDDDDDD", "1 0 1 1", -1, 1,
+      " 1");
   // The last place in the history taken: no more manual draws, and a run ends at once.
   const QStringList full{"trials=99999", "manual*1"};
-  row("history full", full, "DDEEDEEE", 0, 100000, " 100000");
+  row("history full", full, "DDEEDEEE", "0 2", 0, 100000, " 100000");
   row("history full, AutoStart, AutoStop", full + QStringList{"AutoStart", "AutoStop"}, "DDEEDEEE",
-      0, 100000, " 100000");
-  row("history full, AutoStart, a tick", full + QStringList{"AutoStart", "tick"}, "DDEDDEEE", 0,
-      100000, "100000");
-  row("history full, Init", full + QStringList{"Init"}, "DEEEDDDE", 0, 0, "0");
+      "0 2 1 1", 0, 100000, " 100000");
+  row("history full, AutoStart, a tick", full + QStringList{"AutoStart", "tick"}, "DDEDDEEE",
+      "0 2 1 1", 0, 100000, "100000");
+  row("history full, Init", full + QStringList{"Init"}, "DEEEDDDE", "0 2 0", 0, 0, "0");
 }
 
 void TestForm1::afterActions() {
   QFETCH(StateRow, row);
   Session s;
   s.replayable(4);
-  s.performAll(row.actions);
-  if (QTest::currentTestFailed()) {
-    return;
+  QVERIFY(QTest::qWaitForWindowActive(s.form));
+  QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
+  // A screen reader speaks every control the focus lands on: a command moves
+  // it once at most, straight to where it ends.
+  int moves = 0;
+  connect(qApp, &QApplication::focusChanged, s.form,
+          [&moves](const QWidget* old, const QWidget* now) {
+            moves += old != nullptr && now != nullptr ? 1 : 0;
+          });
+  QStringList movesPerAction;
+  for (const QString& action : row.actions) {
+    moves = 0;
+    s.perform(action);
+    if (QTest::currentTestFailed()) {
+      return;
+    }
+    movesPerAction << QString::number(moves);
   }
+  QCOMPARE(movesPerAction.join(QLatin1Char(' ')), row.moves);
   QCOMPARE(buttonStatesOf(s.form), row.buttons);
   QCOMPARE(s.timer()->isActive(), row.ticks != 0);
   QCOMPARE(s.drawMode(), row.ticks == 1 ? 1 : -1);
@@ -409,14 +451,17 @@ void TestForm1::screenReaderHearsTheCounts() {
   s.performAll({"Shuffle", "tick", "Draw"});
   QCOMPARE(heardOf("Label3"), QStringList(QStringLiteral(" 1")));
   QCOMPARE(heardOf("Label6"), QStringList(s.caption("Label6")));
-  // A run is told at a reader's pace, and its final values as it ends.
+  // A run is told at a reader's pace, at most every 100 ms, and its final
+  // values as it ends. Driven by Timer1 itself, so that the pace is the run's.
   heard.clear();
-  QElapsedTimer clock;
-  clock.start();
-  s.performAll({"AutoStart", "run"});
-  const auto most = clock.elapsed() / 100 + 2;
+  heardTimes.clear();
+  s.button("Command4")->click();
+  QVERIFY(runEventsUntil([&s] { return !s.timer()->isActive(); }, 60000));
   QAccessible::installUpdateHandler(nullptr);
-  QVERIFY2(heardOf("Label3").size() <= most, qPrintable(heardOf("Label3").join('|')));
+  QVERIFY2(heardOf("Label3").size() > 1, qPrintable(heardOf("Label3").join('|')));
+  // A batch may come late on a busy machine, but a second never holds more than twelve.
+  QVERIFY2(mostWithin(heardTimes, std::chrono::seconds(1)) <= 12,
+           qPrintable(heardOf("Label3").join('|')));
   QCOMPARE(heardOf("Label3").last(), QStringLiteral("1000"));
   QCOMPARE(heardOf("Label6").last(), s.caption("Label6"));
 }
