@@ -2,18 +2,14 @@
 
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QBuffer>
 #include <QMediaDevices>
 
 #include <utility>
 
 TonePlayer::TonePlayer(QObject* parent) : QObject(parent) {}
 
-// A sink reads from buffer_, which goes before QObject deletes the children:
-// every sink, playing or on its way out, goes first.
-TonePlayer::~TonePlayer() {
-  stop();
-  qDeleteAll(findChildren<QAudioSink*>(Qt::FindDirectChildrenOnly));
-}
+TonePlayer::~TonePlayer() { stop(); }
 
 void TonePlayer::play(const std::vector<std::int16_t>& samples, int sampleRate) {
   stop();
@@ -26,12 +22,15 @@ void TonePlayer::play(const std::vector<std::int16_t>& samples, int sampleRate) 
     emit finished();
     return;
   }
-  buffer_.setData(QByteArray(reinterpret_cast<const char*>(samples.data()),
-                             static_cast<qsizetype>(samples.size() * sizeof(std::int16_t))));
-  buffer_.open(QIODevice::ReadOnly);
-  sink_ = new QAudioSink(device, format, this);
+  // No parent: Qt gives the sink's backend the same one, and neither may go
+  // with this player (see stop()).
+  sink_ = new QAudioSink(device, format);
+  buffer_ = new QBuffer(sink_);
+  buffer_->setData(QByteArray(reinterpret_cast<const char*>(samples.data()),
+                              static_cast<qsizetype>(samples.size() * sizeof(std::int16_t))));
+  buffer_->open(QIODevice::ReadOnly);
   connect(sink_, &QAudioSink::stateChanged, this, &TonePlayer::sinkStateChanged);
-  sink_->start(&buffer_);
+  sink_->start(buffer_);
 }
 
 void TonePlayer::stop() {
@@ -39,10 +38,13 @@ void TonePlayer::stop() {
     return;
   }
   QAudioSink* sink = std::exchange(sink_, nullptr);
+  buffer_ = nullptr;
   sink->disconnect(this);
   sink->stop();
+  // Qt's sink turns the event loop as it is destroyed, which must never happen
+  // inside a handler or inside the destruction of the window that plays: it
+  // goes from the event loop itself, on its own, whatever has gone by then.
   sink->deleteLater();
-  buffer_.close();
 }
 
 // A sink goes idle when it has played all it was given, and stops on an error.
@@ -54,7 +56,7 @@ void TonePlayer::sinkStateChanged() {
   }
   const QAudio::State state = sink_->state();
   const bool starved =
-      state == QAudio::IdleState && sink_->error() == QAudio::UnderrunError && !buffer_.atEnd();
+      state == QAudio::IdleState && sink_->error() == QAudio::UnderrunError && !buffer_->atEnd();
   if ((state == QAudio::IdleState && !starved) || state == QAudio::StoppedState) {
     stop();
     emit finished();

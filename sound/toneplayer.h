@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QBuffer>
 #include <QObject>
 
 #include <cstdint>
 #include <vector>
 
 class QAudioSink;
+class QBuffer;
 
 // Plays generated sound, signed 16-bit mono samples, on the desktop's default
 // audio output, the device the cues sound on. Like the cues it never reports a
@@ -32,6 +32,6 @@ class TonePlayer : public QObject {
  private:
   void sinkStateChanged();
 
-  QBuffer buffer_;
   QAudioSink* sink_ = nullptr;
+  QBuffer* buffer_ = nullptr;  // what sink_ reads; it goes with the sink
 };

@@ -156,6 +156,7 @@ class TestForm1 : public QObject {
   void cues_data();
   void cues();
   void initCueReallySounds();
+  void endsWhileACueSounds();
   void programEnds_data();
   void programEnds();
   void cleanupTestCase();
@@ -542,6 +543,22 @@ void TestForm1::initCueReallySounds() {
   QVERIFY2(
       peakLevel(during) > 2000,
       qPrintable(QStringLiteral("peak %1 of %2 bytes").arg(peakLevel(during)).arg(during.size())));
+}
+
+// The program's windows go while a cue sounds: nothing is left reading what
+// has gone (the sanitizers' suite watches), and the cue falls silent.
+void TestForm1::endsWhileACueSounds() {
+  if (emulated()) {
+    QSKIP("no sound server can be started under emulation");
+  }
+  auto s = std::make_unique<Session>();
+  QVERIFY(QTest::qWaitForWindowExposed(s->form));
+  s->button("Command8")->click();
+  auto* cues = controlOf<MultimediaControl>(s->form, "MMControl1");
+  QTRY_VERIFY(cues->isSounding());
+  s.reset();
+  const QByteArray after = pulse_->record([] {}, 300);
+  QVERIFY2(peakLevel(after) < 100, qPrintable(QString::number(peakLevel(after))));
 }
 
 void TestForm1::programEnds_data() {
