@@ -3,6 +3,7 @@
 #include <QGlyphRun>
 #include <QMap>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -57,6 +58,34 @@ QString missingGlyphs(const QString& text, const QFont& font, QSet<QString>& fac
   return missing;
 }
 
+// Set in a process that runs a row as the program is started with the row's
+// environment.
+constexpr const char* kStartedAsUser = "VANDREL_STARTED_AS_USER";
+
+// Runs the current row again in a process of its own, started with
+// `environment` in place of the locale's variables of this one; its exit code.
+int runRowStartedWith(const QStringList& environment) {
+  QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+  for (const QString& name : variables.keys()) {
+    if (name == QLatin1String("LANG") || name == QLatin1String("LANGUAGE") ||
+        name.startsWith(QLatin1String("LC_"))) {
+      variables.remove(name);
+    }
+  }
+  for (const QString& variable : environment) {
+    variables.insert(variable.section(QLatin1Char('='), 0, 0),
+                     variable.section(QLatin1Char('='), 1));
+  }
+  variables.insert(QLatin1String(kStartedAsUser), QStringLiteral("1"));
+  QProcess child;
+  child.setProcessEnvironment(variables);
+  child.setProcessChannelMode(QProcess::ForwardedChannels);
+  child.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("eachLanguage:") + QString::fromUtf8(QTest::currentDataTag())});
+  const bool ended = child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit;
+  return ended ? child.exitCode() : -1;
+}
+
 }  // namespace
 
 class TestTranslations : public QObject {
@@ -78,7 +107,12 @@ struct Shown {
 };
 
 void TestTranslations::eachLanguage_data() {
-  QTest::addColumn<QString>("language");
+  QTest::addColumn<QString>("language");  // of the texts shown
+  // None: the texts are loaded for `language`. Otherwise the row runs in a
+  // process started with these variables, whose texts are chosen from them as
+  // the program chooses its own.
+  QTest::addColumn<QStringList>("environment");
+  QTest::addColumn<bool>("found");  // a translation was found for the language
   QTest::addColumn<QChar>("separator");
   QTest::addColumn<QString>("nearlyEqual");
   QTest::addColumn<QString>("ok");
@@ -140,32 +174,46 @@ void TestTranslations::eachLanguage_data() {
         {"0 von 1 Karte sind Vielfache von 3; relative Häufigkeit: 0,0000000.",
          "1 von 2 Karten ist ein Vielfaches von 3; relative Häufigkeit: 0,5000000.",
          "312 von 1000 Karten sind Vielfache von 3; relative Häufigkeit: 0,3120000."}}}};
-  auto row = [&shown](const QString& language) {
+  auto row = [&shown](const QString& name, const QString& language, const QStringList& environment,
+                      bool found) {
     const Shown& look = shown.value(language);
     QStringList tallies;
     for (const char* tally : look.tallies) {
       tallies.append(QString::fromUtf8(tally));
     }
-    QTest::newRow(qPrintable(language))
-        << language << QChar(look.separator) << QString(look.nearlyEqual)
+    QTest::newRow(qPrintable(name))
+        << language << environment << found << QChar(look.separator) << QString(look.nearlyEqual)
         << QString::fromUtf8(look.ok) << tallies;
   };
   // And every language the build compiles in: one missing above fails.
   QStringList languages = shown.keys() + compiledLanguages();
   languages.removeDuplicates();
   for (const QString& language : languages) {
-    row(language);
+    row(language, language, {}, true);
   }
+  // The numbers follow the language of the texts, not the formats' locale.
+  row("zh_CN texts, German formats", "zh_CN", {"LANG=de_DE.UTF-8", "LANGUAGE=zh_CN"}, true);
+  // A language with no translation, whose formats would take a comma, shows
+  // English throughout.
+  row("pt_PT, none found", "en", {"LANG=pt_PT.UTF-8"}, false);
 }
 
 void TestTranslations::eachLanguage() {
   QFETCH(QString, language);
+  QFETCH(QStringList, environment);
+  QFETCH(bool, found);
   QFETCH(QChar, separator);
   QFETCH(QString, nearlyEqual);
   QFETCH(QString, ok);
   QFETCH(QStringList, tallies);
-  const Translations translations{QLocale(language)};
-  QVERIFY(translations.loaded());  // English too, for its plural forms
+  if (!environment.isEmpty() && !qEnvironmentVariableIsSet(kStartedAsUser)) {
+    QCOMPARE(runRowStartedWith(environment), 0);
+    return;
+  }
+  // Started with the row's environment, the texts are chosen as main() chooses
+  // them: for the system's locale.
+  const Translations translations{environment.isEmpty() ? QLocale(language) : QLocale::system()};
+  QCOMPARE(translations.loaded(), found);
 
   const QList<TextFit> fits = measureTextFit();
   // 8 buttons and 12 captions, the box's text and button, the graph's button
