@@ -8,16 +8,23 @@
 
 Translations::Translations(const QLocale& locale) : before_(textLanguage()) {
   // Compiled in, so a moved or packaged program always finds them.
-  if (program_.load(locale, QStringLiteral("vandrel"), QStringLiteral("_"),
-                    QStringLiteral(":/i18n"))) {
-    QCoreApplication::installTranslator(&program_);
-    setTextLanguage(QLocale(program_.language()));
-    // Qt's own in the language ours was found in, so that the buttons never
-    // speak another language than the windows.
-    if (qt_.load(QStringLiteral("qtbase_") + program_.language(),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      QCoreApplication::installTranslator(&qt_);
-    }
+  const QString directory = QStringLiteral(":/i18n");
+  found_ = program_.load(locale, QStringLiteral("vandrel"), QStringLiteral("_"), directory);
+  // Where no language matches, the English texts stand: with English's plural
+  // forms, or a count would read "1 card(s)".
+  if (!found_ && !program_.load(QStringLiteral("vandrel_en"), directory)) {
+    return;
+  }
+  QCoreApplication::installTranslator(&program_);
+  if (!found_) {
+    return;
+  }
+  setTextLanguage(QLocale(program_.language()));
+  // Qt's own in the language ours was found in, so that the buttons never
+  // speak another language than the windows.
+  if (qt_.load(QStringLiteral("qtbase_") + program_.language(),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qt_);
   }
 }
 

@@ -5,8 +5,10 @@
 
 // The program's texts, and Qt's own (the message box's button), in the first of
 // the locale's UI languages that has them, installed for as long as this
-// lives. With none found the English source texts stand, byte for byte. The
-// numbers follow the language the texts were found in (its decimal separator).
+// lives. English is one of them: its translation holds only the plural forms of
+// the texts with a count ("1 card", "2 cards"), the rest stand as written. With
+// no language found the English texts stand all the same. The numbers follow
+// the language the texts were found in (its decimal separator).
 class Translations {
  public:
   explicit Translations(const QLocale& locale = QLocale::system());
@@ -14,10 +16,12 @@ class Translations {
   Translations(const Translations&) = delete;
   Translations& operator=(const Translations&) = delete;
 
-  // The program's own texts were found for the locale.
-  bool loaded() const { return !program_.isEmpty(); }
+  // The program's own texts were found for one of the locale's UI languages,
+  // English included; false when the English ones stand for want of any.
+  bool loaded() const { return found_; }
 
  private:
+  bool found_ = false;
   QTranslator program_;
   QTranslator qt_;
   QLocale before_;  // the text language to return to

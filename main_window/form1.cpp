@@ -206,6 +206,11 @@ const char* const kExitText = QT_TRANSLATE_NOOP("Form1", "This software will exi
 
 QString translated(const char* source) { return QCoreApplication::translate("Form1", source); }
 
+// A text with a count, in the form the language gives that count; %n is the count.
+QString translated(const char* source, std::int32_t count) {
+  return QCoreApplication::translate("Form1", source, nullptr, count);
+}
+
 // ---- What a screen reader is told ----
 
 // Card n is 13 x suit block + rank: spades, clubs, hearts, diamonds, each ace to king.
@@ -237,9 +242,17 @@ const char* const kRunStarted =
 const char* const kRunStopped = QT_TRANSLATE_NOOP("Form1", "The automatic run was stopped.");
 const char* const kCountsReset =
     QT_TRANSLATE_NOOP("Form1", "The counts are reset to 0. Press Shuffle or AutoStart to begin.");
-//: Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).
-const char* const kTally =
-    QT_TRANSLATE_NOOP("Form1", "%1 of %2 cards are multiples of 3; ratio %3.");
+// The tally is two texts, as a text has room for one plural count: the cards
+// drawn ("12 cards") go into the sentence that counts the hits. The verb follows
+// the hits alone, so "is a multiple" is said only when exactly one card was, and
+// never of a card that was not: "0 of 1 card are multiples of 3".
+//: The number of cards drawn ("12 cards"), which the tally "%n of %1 are
+//: multiples of 3; ratio %2." puts in as its %1.
+const char* const kTallyDrawn = QT_TRANSLATE_N_NOOP("Form1", "%n card(s)");
+//: Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is
+//: the number drawn as "%n card(s)" gives it ("12 cards"); %2 the ratio as
+//: shown (0.4166667). "5 of 12 cards are multiples of 3; ratio 0.4166667."
+const char* const kTally = QT_TRANSLATE_N_NOOP("Form1", "%n of %1 are multiples of 3; ratio %2.");
 
 QString cardName(std::int16_t card) {
   const auto block = static_cast<std::size_t>(card - 1) / kRanks.size();
@@ -455,10 +468,8 @@ void Form1::draw() {
 }
 
 QString Form1::tallyText(float ratio) const {
-  return translated(kTally)
-      .arg(tally_.hitCount)
-      .arg(shared_.trialCount)
-      .arg(text(ratioText(ratio, separator_)));
+  return translated(kTally, tally_.hitCount)
+      .arg(translated(kTallyDrawn, shared_.trialCount), text(ratioText(ratio, separator_)));
 }
 
 void Form1::autoStart() {

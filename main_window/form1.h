@@ -79,7 +79,7 @@ class Form1 : public QWidget {
   ImageControl* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
   // Hides every card image, draws a card and shows its image.
   void showNewCard();
-  // "5 of 12 cards are multiples of 3; ratio 0.4166667."
+  // "5 of 12 cards are multiples of 3; ratio 0.4166667.", "1 of 1 card is a multiple of 3; ..."
   QString tallyText(float ratio) const;
   bool historyFull() const;
 

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   }
   const QString language = QString::fromLocal8Bit(argv[1]);
   const Translations translations{QLocale(language)};
-  if (!translations.loaded() && language != QLatin1String("en")) {
+  if (!translations.loaded()) {
     std::fprintf(stderr, "no translation for %s\n", argv[1]);
     return 2;
   }

@@ -1,24 +1,33 @@
 # Fails when a translation file has an entry that is unfinished, or one whose
 # source text has gone from the program.
 #   MODE=complete  TS_FILES=a.ts;b.ts             checks the files as committed
-#   MODE=current   TS_FILES=... LUPDATE=... SOURCES=... WORK=dir
+#   MODE=current   TS_FILES=... PLURALS_TS_FILE=en.ts LUPDATE=... SOURCES=... WORK=dir
 #                  first brings copies up to date with the sources, so a text
-#                  added to the program without a translation is caught too
+#                  added to the program without a translation is caught too;
+#                  PLURALS_TS_FILE holds the plural forms alone
 if(MODE STREQUAL "current")
   file(REMOVE_RECURSE ${WORK})
   file(MAKE_DIRECTORY ${WORK})
-  set(copies)
-  foreach(ts IN LISTS TS_FILES)
-    get_filename_component(name ${ts} NAME)
-    configure_file(${ts} ${WORK}/${name} COPYONLY)
-    list(APPEND copies ${WORK}/${name})
-  endforeach()
-  execute_process(COMMAND ${LUPDATE} -silent -locations none ${SOURCES} -ts ${copies}
-    RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "lupdate failed")
-  endif()
+  function(copy_and_update options)
+    set(copies)
+    foreach(ts IN LISTS ARGN)
+      get_filename_component(name ${ts} NAME)
+      configure_file(${ts} ${WORK}/${name} COPYONLY)
+      list(APPEND copies ${WORK}/${name})
+    endforeach()
+    execute_process(COMMAND ${LUPDATE} -silent -locations none ${options} ${SOURCES} -ts ${copies}
+      RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "lupdate failed")
+    endif()
+    set(copies ${copies} PARENT_SCOPE)
+  endfunction()
+  copy_and_update("" ${TS_FILES})
   set(TS_FILES ${copies})
+  if(PLURALS_TS_FILE)
+    copy_and_update(-pluralonly ${PLURALS_TS_FILE})
+    list(APPEND TS_FILES ${copies})
+  endif()
 endif()
 
 set(faults 0)

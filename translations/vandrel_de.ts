@@ -175,11 +175,6 @@ with replacement = mit Zurücklegen
         <translation>Das automatische Ziehen ist beendet.</translation>
     </message>
     <message>
-        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
-        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>Vielfache von 3: %1 von %2; relative Häufigkeit: %3.</translation>
-    </message>
-    <message>
         <source>≒</source>
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
@@ -199,6 +194,22 @@ with replacement = mit Zurücklegen
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
         <translation>Alle Zähler stehen wieder auf 0. [Mischen] oder [Auto-Start] drücken, um zu beginnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
+        <translation>
+            <numerusform>%n Karte</numerusform>
+            <numerusform>%n Karten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 are multiples of 3; ratio %2.</source>
+        <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
+        <translation>
+            <numerusform>%n von %1 ist ein Vielfaches von 3; relative Häufigkeit: %2.</numerusform>
+            <numerusform>%n von %1 sind Vielfache von 3; relative Häufigkeit: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

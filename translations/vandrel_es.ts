@@ -177,11 +177,6 @@ graph = gráfica
         <translation>Fin de la serie automática.</translation>
     </message>
     <message>
-        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
-        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>Cartas sacadas: %2; múltiplos de 3: %1; frecuencia relativa: %3.</translation>
-    </message>
-    <message>
         <source>≒</source>
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
@@ -201,6 +196,22 @@ graph = gráfica
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
         <translation>Los contadores se han puesto a 0. Pulsa [Barajar] o [Auto: iniciar] para empezar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
+        <translation>
+            <numerusform>%n carta sacada</numerusform>
+            <numerusform>%n cartas sacadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 are multiples of 3; ratio %2.</source>
+        <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
+        <translation>
+            <numerusform>%n de %1 es múltiplo de 3; frecuencia relativa: %2.</numerusform>
+            <numerusform>%n de %1 son múltiplos de 3; frecuencia relativa: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -147,11 +147,6 @@
         <translation>自動実験が終わりました。</translation>
     </message>
     <message>
-        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
-        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>%2回のうち%1回、3の倍数が出ました。割合は%3です。</translation>
-    </message>
-    <message>
         <source>The cards are being shuffled. Press Draw to draw one.</source>
         <translation>カードをシャッフルしています。［引く］を押すと1枚引きます。</translation>
     </message>
@@ -171,6 +166,20 @@
         <source>≒</source>
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
+        <translation>
+            <numerusform>%n回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 are multiples of 3; ratio %2.</source>
+        <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
+        <translation>
+            <numerusform>%1のうち%n回、3の倍数が出ました。割合は%2です。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

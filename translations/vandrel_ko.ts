@@ -172,11 +172,6 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
         <translation>자동 실험이 끝났습니다.</translation>
     </message>
     <message>
-        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
-        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>%2장 중 %1장이 3의 배수입니다. 상대도수는 %3입니다.</translation>
-    </message>
-    <message>
         <source>≒</source>
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≒</translation>
@@ -196,6 +191,20 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
         <translation>뽑은 카드의 수를 모두 0으로 초기화했습니다. 시작하려면 [카드 섞기] 또는 [자동 시작] 버튼을 누릅니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
+        <translation>
+            <numerusform>%n장</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 are multiples of 3; ratio %2.</source>
+        <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
+        <translation>
+            <numerusform>%1 중 %n장이 3의 배수입니다. 상대도수는 %2입니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -177,11 +177,6 @@ graph = gráfico
         <translation>Fim da série automática.</translation>
     </message>
     <message>
-        <source>%1 of %2 cards are multiples of 3; ratio %3.</source>
-        <extracomment>Said after a draw or a run: %1 hits of %2 draws, %3 the ratio as shown (0.4166667).</extracomment>
-        <translation>Cartas retiradas: %2; múltiplos de 3: %1; frequência relativa: %3.</translation>
-    </message>
-    <message>
         <source>≒</source>
         <extracomment>The sign between the fraction 16/52 or the counts and their decimal value. Keep ≒ or write the sign a school textbook in your language uses (for example ≈).</extracomment>
         <translation>≈</translation>
@@ -201,6 +196,22 @@ graph = gráfico
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
         <translation>Os contadores foram zerados. Pressione [Embaralhar] ou [Auto: iniciar] para começar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
+        <translation>
+            <numerusform>%n carta retirada</numerusform>
+            <numerusform>%n cartas retiradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 are multiples of 3; ratio %2.</source>
+        <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
+        <translation>
+            <numerusform>%n de %1 é múltiplo de 3; frequência relativa: %2.</numerusform>
+            <numerusform>%n de %1 são múltiplos de 3; frequência relativa: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

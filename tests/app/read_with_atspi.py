@@ -55,7 +55,9 @@ try:
     check("Label4 after Draw", labels[3].name, " 1" if hit else "0")
     check("Label6 after Draw", labels[5].name, "1.0000000" if hit else "0.0000000")
     told = [c.description for c in [main_window, *main_window] if c is not None and c.description]
-    check("card told, if any", {t.split(".")[0] for t in told} - {f"Drew the {cards[0]}"}, set())
+    tally = ("1 of 1 card is a multiple of 3; ratio 1.0000000." if hit else
+             "0 of 1 card are multiples of 3; ratio 0.0000000.")
+    check("card and tally told, if any", set(told) - {f"Drew the {cards[0]}. {tally}"}, set())
 
     press(main_window, "Help")
     help_window = wait_for(lambda: window(" Playing Cards"), "the help window")

@@ -1,10 +1,14 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 #include "drawingarea_testing.h"
 #include "form1.h"
 #include "form4.h"
+#include "helptext.h"
+#include "languages.h"
 #include "linecontrol.h"
 #include "referencepicture.h"
 #include "session.h"
@@ -68,6 +72,57 @@ const QStringList kExpectedJapanese{
     line(5, "［初期化］を押すと、実験を最初からやり直せます。"),
 };
 
+// The facts the help states in each language, each as it is worded there, %1
+// standing for the queen's name as the cards are named (Form1's "Queen"): the
+// cards used, how many are multiples of 3 and, where the help names them, which
+// ranks, the queen's 12 among them; the fraction 16/52 and the 52 draws. The
+// English help names no ranks; no help names a decimal value or a run length.
+const QMap<QString, QStringList> kHelpFacts{
+    {"en",
+     {"52 cards excluding 2 jokers", "4 multiples of 3 for each of", "there are 16 (4×4=16)",
+      "these 52 cards", "Of the 52 cards , 16 are multiples of 3", "mathematically it is 16/52",
+      "returned 52", "exactly 16 times", "probability 16/52"}},
+    {"ja",
+     {"トランプが1組", "ジョーカー2枚を除いた52枚", "（3、6、9、%1=12）が4枚ずつ",
+      "全部で16枚（4×4=16）", "この52枚から1枚を引く", "52枚のうち16枚が3の倍数", "確率は16/52",
+      "1枚引いてはもどすことを52回", "ちょうど16回", "理論上の確率16/52"}},
+    {"zh_CN",
+     {"这2张牌，使用剩下的52张牌", "3的倍数的牌（3、6、9、%1）", "各有4张（%1看作12）",
+      "共有16张（4×4=16）", "从这52张牌中随机抽取1张", "52张牌中有16张的点数是3的倍数",
+      "概率是16/52", "每次抽1张牌后再放回，这样重复52次", "恰好出现16次", "理论概率16/52"}},
+    {"ko",
+     {"조커 2장을 뺀 52장", "3의 배수인 카드가 4장씩(3, 6, 9, %1=12)", "모두 16장(4×4=16)",
+      "이 52장 중에서", "52장 중 16장이 3의 배수", "확률은 16/52", "52번 반복", "꼭 16번",
+      "이론적 확률 16/52"}},
+    {"es",
+     {"sus 52 cartas, sin los 2 comodines", "4 múltiplos de 3 (3, 6, 9 y la %1, que vale 12)",
+      "en total hay 16 (4×4=16)", "de estas 52", "hay 16 múltiplos de 3 en 52 cartas",
+      "la probabilidad es 16/52", "una carta 52 veces", "exactamente 16 veces", "teórica 16/52"}},
+    {"pt_BR",
+     {"as 52 cartas, sem os 2 curingas", "4 múltiplos de 3 (3, 6, 9 e a %1, que vale 12)",
+      "são 16 ao todo (4×4=16)", "destas 52", "há 16 múltiplos de 3 nas 52 cartas",
+      "a probabilidade é 16/52", "uma carta 52 vezes", "exatamente 16 vezes", "teórica 16/52"}},
+    {"fr",
+     {"les 52 cartes, sans les 2 jokers", "4 multiples de 3 (3, 6, 9 et la %1 = 12)",
+      "soit 16 en tout (4 × 4 = 16)", "ces 52 cartes", "16 cartes sur 52 sont des multiples de 3",
+      "elle vaut 16/52", "52 fois une carte", "exactement 16 fois", "théorique 16/52"}},
+    {"de",
+     {"die 52 Karten ohne die 2 Joker", "4 Karten, deren Wert ein Vielfaches von 3 ist",
+      "(3, 6, 9, %1 = 12)", "also 16 Karten (4 · 4 = 16)", "aus diesen 52 Karten",
+      "Da 16 der 52 Karten Vielfache von 3 sind", "rechnerisch 16/52", "52-mal eine Karte",
+      "genau 16-mal", "Wahrscheinlichkeit 16/52"}}};
+
+// The numbers written in `text`, in any script's digits.
+QSet<QString> numbersIn(const QString& text) {
+  static const QRegularExpression number(QStringLiteral("\\d+"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+  QSet<QString> numbers;
+  for (const QRegularExpressionMatch& match : number.globalMatch(text)) {
+    numbers.insert(match.captured());
+  }
+  return numbers;
+}
+
 }  // namespace
 
 class TestForm4 : public QObject {
@@ -76,6 +131,8 @@ class TestForm4 : public QObject {
  private slots:
   void helpWindow_data();
   void helpWindow();
+  void helpStatesTheFacts_data();
+  void helpStatesTheFacts();
 };
 
 void TestForm4::helpWindow_data() {
@@ -149,6 +206,42 @@ void TestForm4::helpWindow() {
   }
   QCOMPARE(QApplication::focusWidget(), help->picture1());
   QVERIFY(text->state().readOnly && text->state().multiLine && text->state().focused);
+}
+
+void TestForm4::helpStatesTheFacts_data() {
+  QTest::addColumn<QString>("language");
+  // Every language the build compiles in: one with no facts above fails.
+  QStringList languages = kHelpFacts.keys() + compiledLanguages();
+  languages.removeDuplicates();
+  for (const QString& language : languages) {
+    QTest::newRow(qPrintable(language)) << language;
+  }
+}
+
+// Each fact is in the help, and no number that none of them has: a wrong count
+// of cards, or a wrong card named 12, fails.
+void TestForm4::helpStatesTheFacts() {
+  QFETCH(QString, language);
+  const Translations translations{QLocale(language)};
+  QVERIFY(translations.loaded());
+  const QString queen = QCoreApplication::translate("Form1", "Queen");
+  // Sentences run on over lines: read as one text.
+  QStringList lines = helpText();
+  for (QString& line : lines) {
+    line = line.trimmed();
+  }
+  const QString help = lines.join(QLatin1Char(' '));
+  const QStringList facts = kHelpFacts.value(language);
+  QVERIFY(!facts.isEmpty());
+  QSet<QString> stated;
+  for (const QString& fact : facts) {
+    const QString worded = fact.contains(QLatin1String("%1")) ? fact.arg(queen) : fact;
+    // A card's name starts with a capital where the help's words may not ("Reina", "la reina").
+    QVERIFY2(help.contains(worded, Qt::CaseInsensitive), qPrintable(worded + " not in " + help));
+    stated.unite(numbersIn(worded));
+  }
+  const QSet<QString> others = numbersIn(help).subtract(stated);
+  QVERIFY2(others.isEmpty(), qPrintable(QStringList(others.values()).join(' ') + " in " + help));
 }
 
 int main(int argc, char** argv) {

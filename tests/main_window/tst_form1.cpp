@@ -373,6 +373,7 @@ void TestForm1::afterActions() {
 }
 
 void TestForm1::keyboardAloneKeepsTheFocus() {
+  const Translations english(kEnglish);  // the counts' plural forms
   Session s;
   s.replayable(4);
   QVERIFY(QTest::qWaitForWindowActive(s.form));
@@ -399,9 +400,9 @@ void TestForm1::keyboardAloneKeepsTheFocus() {
   const std::vector<Step> steps{
       {"E", "Command2"},  // no button answers Escape
       {"N", "Command1=The cards are being shuffled. Press Draw to draw one."},
-      {"tS", "Command2=Drew the 9 of clubs. 1 of 1 cards are multiples of 3; ratio 1.0000000."},
+      {"tS", "Command2=Drew the 9 of clubs. 1 of 1 card is a multiple of 3; ratio 1.0000000."},
       {"S", "Command1=The cards are being shuffled. Press Draw to draw one."},
-      {"tS", "Command2=Drew the Ace of hearts. 1 of 2 cards are multiples of 3; ratio 0.5000000."},
+      {"tS", "Command2=Drew the Ace of hearts. 1 of 2 cards is a multiple of 3; ratio 0.5000000."},
       {"T", "Command3"},  // the focus moved on: the result went with it
       {"T", "Command4"},
       {"T", "Command6"},  // past the disabled AutoStop

@@ -15,11 +15,15 @@ import tempfile
 import time
 import tty
 
+# Cards drawn, the noun agreeing with the count: "1 card", "0 cards", "12 cards".
+CARDS = r"(?:1 card|(?!1 )\d+ cards)"
+
 # (what is done, keys, words Orca must speak afterwards)
 STEPS = [
     ("the program starts", [], r"Shuffle push button"),
     ("Shuffle", ["space"], r"The cards are being shuffled"),
-    ("Draw", ["space"], r"Drew the .+ of .+\. [01] of 1 cards are multiples of 3; ratio "),
+    ("Draw", ["space"],
+     r"Drew the .+ of .+\. (1 of 1 card is a multiple|0 of 1 card are multiples) of 3; ratio "),
     ("AutoStart, run to its end", ["Tab", "Tab", "space"],
      r"The automatic run has ended\. \d+ of 1000 cards are multiples of 3; ratio 0\.\d{7}\."),
     ("Graph display", ["Tab", "space"],
@@ -28,7 +32,8 @@ STEPS = [
     ("Close the graph", ["Tab", "space"], r"Graph display push button"),
     ("Init", ["shift+Tab", "space"], r"The counts are reset to 0\."),
     ("AutoStart, then AutoStop at once", ["shift+Tab", "space", "space"],
-     r"The automatic run was stopped\. \d+ of \d+ cards are multiples of 3; ratio 0\.\d{7}\."),
+     r"The automatic run was stopped\. (1 of %s is a multiple|(?!1 )\d+ of %s are multiples) of 3; "
+     r"ratio [01]\.\d{7}\." % (CARDS, CARDS)),
     ("Help", ["Tab", "Tab", "space"], r"Close push button"),
     ("Tab into the help text", ["Tab"], r"Help text"),
     ("Down", ["Down"], r"Problem"),

@@ -1,20 +1,23 @@
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QGlyphRun>
 #include <QMap>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextLayout>
 #include <QXmlStreamReader>
 
-#include <tuple>
+#include <array>
 
+#include "announcer.h"
 #include "drawingarea.h"
+#include "form1.h"
 #include "form2.h"
 #include "gothicfont.h"
+#include "languages.h"
 #include "session.h"
 #include "textfit.h"
 
@@ -55,6 +58,34 @@ QString missingGlyphs(const QString& text, const QFont& font, QSet<QString>& fac
   return missing;
 }
 
+// Set in a process that runs a row as the program is started with the row's
+// environment.
+constexpr const char* kStartedAsUser = "VANDREL_STARTED_AS_USER";
+
+// Runs the current row again in a process of its own, started with
+// `environment` in place of the locale's variables of this one; its exit code.
+int runRowStartedWith(const QStringList& environment) {
+  QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+  for (const QString& name : variables.keys()) {
+    if (name == QLatin1String("LANG") || name == QLatin1String("LANGUAGE") ||
+        name.startsWith(QLatin1String("LC_"))) {
+      variables.remove(name);
+    }
+  }
+  for (const QString& variable : environment) {
+    variables.insert(variable.section(QLatin1Char('='), 0, 0),
+                     variable.section(QLatin1Char('='), 1));
+  }
+  variables.insert(QLatin1String(kStartedAsUser), QStringLiteral("1"));
+  QProcess child;
+  child.setProcessEnvironment(variables);
+  child.setProcessChannelMode(QProcess::ForwardedChannels);
+  child.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("eachLanguage:") + QString::fromUtf8(QTest::currentDataTag())});
+  const bool ended = child.waitForFinished(-1) && child.exitStatus() == QProcess::NormalExit;
+  return ended ? child.exitCode() : -1;
+}
+
 }  // namespace
 
 class TestTranslations : public QObject {
@@ -65,35 +96,124 @@ class TestTranslations : public QObject {
   void eachLanguage();
 };
 
+// What a language shows.
+struct Shown {
+  char separator = '\0';  // the ratios' decimal separator
+  char16_t nearlyEqual = 0;
+  const char* ok = "";  // Qt's own caption of the exit box's button
+  // The tally told after a first Draw that is no multiple of 3, after a second
+  // that is one, and at the end of the run: 0 of 1, 1 of 2, 312 of 1000.
+  std::array<const char*, 3> tallies{};
+};
+
 void TestTranslations::eachLanguage_data() {
-  QTest::addColumn<QString>("language");
-  QTest::addColumn<QChar>("separator");  // the ratios' decimal separator
+  QTest::addColumn<QString>("language");  // of the texts shown
+  // None: the texts are loaded for `language`. Otherwise the row runs in a
+  // process started with these variables, whose texts are chosen from them as
+  // the program chooses its own.
+  QTest::addColumn<QStringList>("environment");
+  QTest::addColumn<bool>("found");  // a translation was found for the language
+  QTest::addColumn<QChar>("separator");
   QTest::addColumn<QString>("nearlyEqual");
-  QTest::addColumn<QString>("ok");  // Qt's own caption of the exit box's button
-  const QMap<QString, std::tuple<char, char16_t, const char*>> shown{
-      {"en", {'.', u'≒', "OK"}},   {"ja", {'.', u'≒', "OK"}},      {"zh_CN", {'.', u'≈', "确定"}},
-      {"ko", {'.', u'≒', "확인"}}, {"es", {',', u'≈', "Aceptar"}}, {"pt_BR", {',', u'≈', "OK"}},
-      {"fr", {',', u'≈', "OK"}},   {"de", {',', u'≈', "OK"}}};
+  QTest::addColumn<QString>("ok");
+  QTest::addColumn<QStringList>("tallies");
+  const QMap<QString, Shown> shown{
+      {"en",
+       {'.',
+        u'≒',
+        "OK",
+        {"0 of 1 card are multiples of 3; ratio 0.0000000.",
+         "1 of 2 cards is a multiple of 3; ratio 0.5000000.",
+         "312 of 1000 cards are multiples of 3; ratio 0.3120000."}}},
+      {"ja",
+       {'.',
+        u'≒',
+        "OK",
+        {"1回のうち0回、3の倍数が出ました。割合は0.0000000です。",
+         "2回のうち1回、3の倍数が出ました。割合は0.5000000です。",
+         "1000回のうち312回、3の倍数が出ました。割合は0.3120000です。"}}},
+      {"zh_CN",
+       {'.',
+        u'≈',
+        "确定",
+        {"1张牌中有0张的点数是3的倍数，频率为0.0000000。",
+         "2张牌中有1张的点数是3的倍数，频率为0.5000000。",
+         "1000张牌中有312张的点数是3的倍数，频率为0.3120000。"}}},
+      {"ko",
+       {'.',
+        u'≒',
+        "확인",
+        {"1장 중 0장이 3의 배수입니다. 상대도수는 0.0000000입니다.",
+         "2장 중 1장이 3의 배수입니다. 상대도수는 0.5000000입니다.",
+         "1000장 중 312장이 3의 배수입니다. 상대도수는 0.3120000입니다."}}},
+      {"es",
+       {',',
+        u'≈',
+        "Aceptar",
+        {"0 de 1 carta sacada son múltiplos de 3; frecuencia relativa: 0,0000000.",
+         "1 de 2 cartas sacadas es múltiplo de 3; frecuencia relativa: 0,5000000.",
+         "312 de 1000 cartas sacadas son múltiplos de 3; frecuencia relativa: 0,3120000."}}},
+      {"pt_BR",
+       {',',
+        u'≈',
+        "OK",
+        {"0 de 1 carta retirada é múltiplo de 3; frequência relativa: 0,0000000.",
+         "1 de 2 cartas retiradas é múltiplo de 3; frequência relativa: 0,5000000.",
+         "312 de 1000 cartas retiradas são múltiplos de 3; frequência relativa: 0,3120000."}}},
+      {"fr",
+       {',',
+        u'≈',
+        "OK",
+        {"0 sur 1 carte est un multiple de 3\u00A0; fréquence\u00A0: 0,0000000.",
+         "1 sur 2 cartes est un multiple de 3\u00A0; fréquence\u00A0: 0,5000000.",
+         "312 sur 1000 cartes sont des multiples de 3\u00A0; fréquence\u00A0: 0,3120000."}}},
+      {"de",
+       {',',
+        u'≈',
+        "OK",
+        {"0 von 1 Karte sind Vielfache von 3; relative Häufigkeit: 0,0000000.",
+         "1 von 2 Karten ist ein Vielfaches von 3; relative Häufigkeit: 0,5000000.",
+         "312 von 1000 Karten sind Vielfache von 3; relative Häufigkeit: 0,3120000."}}}};
+  auto row = [&shown](const QString& name, const QString& language, const QStringList& environment,
+                      bool found) {
+    const Shown& look = shown.value(language);
+    QStringList tallies;
+    for (const char* tally : look.tallies) {
+      tallies.append(QString::fromUtf8(tally));
+    }
+    QTest::newRow(qPrintable(name))
+        << language << environment << found << QChar(look.separator) << QString(look.nearlyEqual)
+        << QString::fromUtf8(look.ok) << tallies;
+  };
   // And every language the build compiles in: one missing above fails.
-  QStringList languages = shown.keys();
-  for (QString file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("vandrel_*.qm")})) {
-    languages.append(file.remove(QStringLiteral("vandrel_")).remove(QStringLiteral(".qm")));
-  }
+  QStringList languages = shown.keys() + compiledLanguages();
   languages.removeDuplicates();
   for (const QString& language : languages) {
-    const auto [separator, nearlyEqual, ok] = shown.value(language);
-    QTest::newRow(qPrintable(language))
-        << language << QChar(separator) << QString(nearlyEqual) << QString::fromUtf8(ok);
+    row(language, language, {}, true);
   }
+  // The numbers follow the language of the texts, not the formats' locale.
+  row("zh_CN texts, German formats", "zh_CN", {"LANG=de_DE.UTF-8", "LANGUAGE=zh_CN"}, true);
+  // A language with no translation, whose formats would take a comma, shows
+  // English throughout.
+  row("pt_PT, none found", "en", {"LANG=pt_PT.UTF-8"}, false);
 }
 
 void TestTranslations::eachLanguage() {
   QFETCH(QString, language);
+  QFETCH(QStringList, environment);
+  QFETCH(bool, found);
   QFETCH(QChar, separator);
   QFETCH(QString, nearlyEqual);
   QFETCH(QString, ok);
-  const Translations translations{QLocale(language)};
-  QCOMPARE(translations.loaded(), language != QLatin1String("en"));
+  QFETCH(QStringList, tallies);
+  if (!environment.isEmpty() && !qEnvironmentVariableIsSet(kStartedAsUser)) {
+    QCOMPARE(runRowStartedWith(environment), 0);
+    return;
+  }
+  // Started with the row's environment, the texts are chosen as main() chooses
+  // them: for the system's locale.
+  const Translations translations{environment.isEmpty() ? QLocale(language) : QLocale::system()};
+  QCOMPARE(translations.loaded(), found);
 
   const QList<TextFit> fits = measureTextFit();
   // 8 buttons and 12 captions, the box's text and button, the graph's button
@@ -132,17 +252,26 @@ void TestTranslations::eachLanguage() {
   QCOMPARE(faces.subtract({asked.cbegin(), asked.cend()}).values(), QStringList());
 
   // Counts stay plain digits; ratios take the language's decimal separator, on
-  // screen and in what a screen reader is told.
+  // screen and in what a screen reader is told, where counts take their
+  // plural forms.
   Session s;
   s.replayable(20261208);
+  const Announcer* announcer = s.form->findChild<Announcer*>();
+  auto toldTally = [announcer](const QString& tally) {
+    return announcer->told().endsWith(tally) && announcer->told() != tally;
+  };
   QCOMPARE(s.caption("Label7"), QStringLiteral("0.3076923").replace('.', separator));
   QCOMPARE(s.caption("Label5"), nearlyEqual);
   QCOMPARE(s.caption("Label8"), nearlyEqual);
   s.performAll({"Shuffle", "tick*2", "Draw"});
   QCOMPARE(s.caption("Label6"), QStringLiteral("0.0000000").replace('.', separator));
+  QVERIFY2(toldTally(tallies.at(0)), qPrintable(announcer->told()));
+  s.perform("manual*1");
+  QVERIFY2(toldTally(tallies.at(1)), qPrintable(announcer->told()));
   s.performAll({"AutoStart", "run"});
   QCOMPARE(s.caption("Label3"), QStringLiteral("1000"));
   QCOMPARE(s.caption("Label6"), QStringLiteral("0.3120000").replace('.', separator));
+  QVERIFY2(toldTally(tallies.at(2)), qPrintable(announcer->told()));
   Form2* shown = s.openGraph();
   QVERIFY(shown != nullptr);
   QSignalSpy printed(shown->picture1(), &DrawingArea::printed);
