@@ -1,12 +1,15 @@
-// Writes the installed desktop entry and AppStream file from their templates,
-// with the English texts below and their translations from each .ts file.
-//   vandrel-store-entries DESKTOP_IN METAINFO_IN DESKTOP_OUT METAINFO_OUT TS...
+// Writes the installed desktop entry, AppStream file and manual page from their
+// templates, with the English texts below and their translations from each .ts
+// file, and the manual page's list of languages from their names in English.
+//   vandrel-store-entries DESKTOP_IN METAINFO_IN MANUAL_IN DESKTOP_OUT METAINFO_OUT
+//                         MANUAL_OUT TS NAME [TS NAME]...
 // In a template, a line holding only {Name} (and so on) becomes the English
 // line and one line per language that translates it.
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
@@ -14,6 +17,7 @@
 #include <QXmlStreamReader>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -56,6 +60,7 @@ constexpr StoreText kStoreDescription{
 // One language's finished translations, by context and source.
 struct Language {
   QString code;  // from the file name: vandrel_pt_BR.ts gives pt_BR
+  QString name;  // in English, as the manual page names it
   QMap<QString, QString> texts;
 
   QString find(const StoreText& text) const {
@@ -124,6 +129,60 @@ QStringList xmlLines(const QString& indent, const QString& tag, const StoreText&
   });
 }
 
+// "A", "A and B", "A, B and C".
+QString listed(const QStringList& items) {
+  if (items.size() < 2) {
+    return items.join(QString());
+  }
+  return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+         items.last();
+}
+
+// The manual page's languages, one a line, English first: "English,", "German (de),"
+// and so on to "and Simplified Chinese (zh_CN).".
+QStringList manualLanguages(const QList<Language>& languages) {
+  QStringList lines{QStringLiteral("English")};
+  for (const Language& language : languages) {
+    lines.append(QStringLiteral("%1 (%2)").arg(language.name, language.code));
+  }
+  for (qsizetype i = 0; i + 2 < lines.size(); ++i) {
+    lines[i].append(QLatin1Char(','));
+  }
+  if (lines.size() > 1) {
+    lines.last().prepend(QStringLiteral("and "));
+  }
+  lines.last().append(QLatin1Char('.'));
+  return lines;
+}
+
+// The theoretical value as each language shows it, with the languages that show
+// it so: "0.3076923 in English, Japanese and Korean;". The program writes its
+// numbers with the decimal point of the language its texts were found in, and
+// of no language (the C locale) in English.
+QStringList manualSeparators(const QList<Language>& languages) {
+  QList<std::pair<QString, QStringList>> shown;
+  const auto add = [&shown](const QString& separator, const QString& name) {
+    for (auto& [written, names] : shown) {
+      if (written == separator) {
+        names.append(name);
+        return;
+      }
+    }
+    shown.append({separator, {name}});
+  };
+  add(QLocale::c().decimalPoint(), QStringLiteral("English"));
+  for (const Language& language : languages) {
+    add(QLocale(language.code).decimalPoint(), language.name);
+  }
+  QStringList lines;
+  for (const auto& [separator, names] : shown) {
+    lines.append(QStringLiteral("0") + separator + QStringLiteral("3076923 in ") + listed(names) +
+                 QLatin1Char(';'));
+  }
+  lines.last().back() = QLatin1Char('.');
+  return lines;
+}
+
 bool fill(const QString& in, const QString& out, const QMap<QString, QStringList>& blocks) {
   QFile input(in);
   QFile output(out);
@@ -152,20 +211,22 @@ bool fill(const QString& in, const QString& out, const QMap<QString, QStringList
 int main(int argc, char** argv) {
   const QCoreApplication application(argc, argv);
   const QStringList arguments = QCoreApplication::arguments().mid(1);
-  constexpr int kFixedArguments = 4;
-  if (arguments.size() < kFixedArguments) {
+  constexpr int kFixedArguments = 6;
+  if (arguments.size() < kFixedArguments || (arguments.size() - kFixedArguments) % 2 != 0) {
     std::fputs(
-        "usage: vandrel-store-entries DESKTOP_IN METAINFO_IN DESKTOP_OUT METAINFO_OUT TS...\n",
+        "usage: vandrel-store-entries DESKTOP_IN METAINFO_IN MANUAL_IN DESKTOP_OUT "
+        "METAINFO_OUT MANUAL_OUT TS NAME [TS NAME]...\n",
         stderr);
     return 2;
   }
   QList<Language> languages;
-  for (const QString& ts : arguments.mid(kFixedArguments)) {
+  for (qsizetype i = kFixedArguments; i < arguments.size(); i += 2) {
     Language language;
-    if (!readTs(ts, language)) {
-      std::fprintf(stderr, "cannot read %s\n", qPrintable(ts));
+    if (!readTs(arguments.at(i), language)) {
+      std::fprintf(stderr, "cannot read %s\n", qPrintable(arguments.at(i)));
       return 1;
     }
+    language.name = arguments.at(i + 1);
     languages.append(language);
   }
   const QString indent(4, QLatin1Char(' '));
@@ -184,9 +245,14 @@ int main(int argc, char** argv) {
       {QStringLiteral("{description}"),
        xmlLines(indent, QStringLiteral("p"), kStoreDescription, languages)},
   };
-  if (!fill(arguments.at(0), arguments.at(2), desktop) ||
-      !fill(arguments.at(1), arguments.at(3), metainfo)) {
-    std::fputs("cannot write the store entries\n", stderr);
+  const QMap<QString, QStringList> manual{
+      {QStringLiteral("{languages}"), manualLanguages(languages)},
+      {QStringLiteral("{separators}"), manualSeparators(languages)},
+  };
+  if (!fill(arguments.at(0), arguments.at(3), desktop) ||
+      !fill(arguments.at(1), arguments.at(4), metainfo) ||
+      !fill(arguments.at(2), arguments.at(5), manual)) {
+    std::fputs("cannot write the store entries and the manual page\n", stderr);
     return 1;
   }
   return 0;

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -37,6 +38,11 @@ QStringList textsOf(const QString& language) {
     }
   }
   return texts;
+}
+
+QString contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // The characters of `text` that `font`, with its fallbacks, draws as the
@@ -94,6 +100,8 @@ class TestTranslations : public QObject {
  private slots:
   void eachLanguage_data();
   void eachLanguage();
+  void eachLanguageDocumented_data();
+  void eachLanguageDocumented();
 };
 
 // What a language shows.
@@ -285,6 +293,43 @@ void TestTranslations::eachLanguage() {
   s.program.showForm1();
   s.button("Command3")->click();
   QCOMPARE(button, ok);
+}
+
+void TestTranslations::eachLanguageDocumented_data() { eachLanguage_data(); }
+
+// The manual page, written by the build, names every language the program
+// speaks and the way each writes ratios; the README and the package's
+// description name it too.
+void TestTranslations::eachLanguageDocumented() {
+  QFETCH(QString, language);
+  QFETCH(QChar, separator);
+  const QString page = contentsOf(QStringLiteral(VANDREL_MANUAL_PAGE));
+  QVERIFY(page.startsWith(QLatin1String(".TH VANDREL 1")));
+  // "German (de)", "Brazilian Portuguese (pt_BR)".
+  QString name = QStringLiteral("English");
+  if (language != QLatin1String("en")) {
+    const QRegularExpression named(QStringLiteral("([A-Z][\\w ]*\\w) \\(%1\\)").arg(language));
+    const QRegularExpressionMatch found = named.match(page);
+    QVERIFY2(found.hasMatch(), "the manual page does not name the language");
+    name = found.captured(1);
+  }
+  // "0,3076923 in German, Spanish, French and Brazilian Portuguese;"
+  const QString ratios = QStringLiteral("\n0") + separator + QStringLiteral("3076923 in ");
+  const qsizetype line = page.indexOf(ratios);
+  QVERIFY2(line >= 0, qPrintable(ratios.mid(1) + QStringLiteral("... is not in the manual page")));
+  QVERIFY2(page.mid(line, page.indexOf(QLatin1Char('\n'), line + 1) - line).contains(name),
+           qPrintable(name + QStringLiteral(" is not among the languages writing ") +
+                      ratios.mid(1).trimmed()));
+
+  const QString readme = contentsOf(QStringLiteral(VANDREL_SOURCE_DIR "/README.md")).simplified();
+  QVERIFY2(readme.contains(language == QLatin1String("en")
+                               ? name
+                               : name + QStringLiteral(" (`") + language + QStringLiteral("`)")),
+           qPrintable(name + QStringLiteral(" is not in the README's Languages")));
+  const QString control =
+      contentsOf(QStringLiteral(VANDREL_SOURCE_DIR "/debian/control")).simplified();
+  QVERIFY2(control.contains(name),
+           qPrintable(name + QStringLiteral(" is not in the package's description")));
 }
 
 int main(int argc, char** argv) {
