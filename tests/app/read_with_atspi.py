@@ -7,7 +7,6 @@ import os
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
 
@@ -28,8 +27,11 @@ def cards_on_view(win):
 
 
 def press(win, caption):
+    """Presses the button as soon as it is offered."""
     button = next((b for b in children(win, pyatspi.ROLE_PUSH_BUTTON) if b.name == caption), None)
     check(f"button {caption!r} there", button is not None, True)
+    wait_for(lambda: button if button.getState().contains(pyatspi.STATE_ENABLED) else None,
+             f"button {caption!r} offered")
     button.queryAction().doAction(0)
 
 
@@ -44,7 +46,6 @@ try:
     check("cards showing after start", cards_on_view(main_window), ["Ace of spades"])
 
     press(main_window, "Shuffle")
-    time.sleep(0.3)
     press(main_window, "Draw")
     wait_for(lambda: labels[2].name == " 1" or None, "Label3 after Draw")
     check("Label3 after Draw", text_of(labels[2]), " 1")

@@ -1,10 +1,8 @@
 #include "privatepulse.h"
 
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QTest>
-#include <QThread>
 
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -55,12 +53,12 @@ bool PrivatePulse::start() {
       {"--daemonize=no", "--system=false", "--exit-idle-time=-1", "-n", "--use-pid-file=no",
        "--log-level=error", "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket,
        QStringLiteral("--load=module-null-sink sink_name=") + kSink});
-  const QDeadlineTimer deadline(10000);
-  while (!QFileInfo::exists(socket) && !deadline.hasExpired() &&
-         daemon_.state() != QProcess::NotRunning) {
-    QThread::msleep(20);
-  }
-  if (!QFileInfo::exists(socket)) {
+  const bool listening =
+      QTest::qWaitFor(
+          [&] { return QFileInfo::exists(socket) || daemon_.state() == QProcess::NotRunning; },
+          10000) &&
+      QFileInfo::exists(socket);
+  if (!listening) {
     error_ = QStringLiteral("the PulseAudio daemon did not start; is pulseaudio installed?");
     return false;
   }
@@ -79,21 +77,21 @@ bool PrivatePulse::startRecording() {
     error_ = QStringLiteral("parec did not start");
     return false;
   }
-  // Nothing is played until the recording stream is connected: on a busy
-  // machine parec can take a while, and an idle null sink records nothing.
-  const QDeadlineTimer deadline(10000);
-  while (!deadline.hasExpired()) {
-    QProcess list;
-    list.start(QStringLiteral("pactl"), {"list", "short", "source-outputs"});
-    list.waitForFinished(3000);
-    if (!list.readAllStandardOutput().trimmed().isEmpty()) {
-      QTest::qWait(100);
-      return true;
-    }
-    QTest::qWait(50);
+  // Nothing is played until the recording stream is connected and running: on
+  // a busy machine parec can take a while, and an idle null sink records
+  // nothing, so no first bytes can tell.
+  const bool recording = QTest::qWaitFor(
+      [] {
+        QProcess list;
+        list.start(QStringLiteral("pactl"), {"list", "source-outputs"});
+        list.waitForFinished(3000);
+        return list.readAllStandardOutput().contains("Corked: no");
+      },
+      10000);
+  if (!recording) {
+    error_ = QStringLiteral("parec did not connect to the sound server");
   }
-  error_ = QStringLiteral("parec did not connect to the sound server");
-  return false;
+  return recording;
 }
 
 QByteArray PrivatePulse::stopRecording(int millis) {
