@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "textfile.h"
+
 namespace {
 
 const QString kBuild = QStringLiteral(VANDREL_BUILD_DIR);
@@ -43,11 +45,6 @@ const QStringList kInstalledFiles{"bin/vandrel",
                                   "share/metainfo/org.vandrel.Vandrel.metainfo.xml",
                                   "share/vandrel/endpinpon.wav",
                                   "share/vandrel/pinpon.wav"};
-
-QString contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 bool write(const QString& path, const QString& text) {
   QFile file(path);

@@ -20,6 +20,7 @@
 #include "gothicfont.h"
 #include "languages.h"
 #include "session.h"
+#include "textfile.h"
 #include "textfit.h"
 
 namespace {
@@ -38,11 +39,6 @@ QStringList textsOf(const QString& language) {
     }
   }
   return texts;
-}
-
-QString contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // The characters of `text` that `font`, with its fallbacks, draws as the
@@ -125,63 +121,37 @@ void TestTranslations::eachLanguage_data() {
   QTest::addColumn<QString>("nearlyEqual");
   QTest::addColumn<QString>("ok");
   QTest::addColumn<QStringList>("tallies");
+  // clang-format off
   const QMap<QString, Shown> shown{
-      {"en",
-       {'.',
-        u'≒',
-        "OK",
-        {"0 of 1 card are multiples of 3; ratio 0.0000000.",
-         "1 of 2 cards is a multiple of 3; ratio 0.5000000.",
-         "312 of 1000 cards are multiples of 3; ratio 0.3120000."}}},
-      {"ja",
-       {'.',
-        u'≒',
-        "OK",
-        {"1回のうち0回、3の倍数が出ました。割合は0.0000000です。",
-         "2回のうち1回、3の倍数が出ました。割合は0.5000000です。",
-         "1000回のうち312回、3の倍数が出ました。割合は0.3120000です。"}}},
-      {"zh_CN",
-       {'.',
-        u'≈',
-        "确定",
-        {"1张牌中有0张的点数是3的倍数，频率为0.0000000。",
-         "2张牌中有1张的点数是3的倍数，频率为0.5000000。",
-         "1000张牌中有312张的点数是3的倍数，频率为0.3120000。"}}},
-      {"ko",
-       {'.',
-        u'≒',
-        "확인",
-        {"1장 중 0장이 3의 배수입니다. 상대도수는 0.0000000입니다.",
-         "2장 중 1장이 3의 배수입니다. 상대도수는 0.5000000입니다.",
-         "1000장 중 312장이 3의 배수입니다. 상대도수는 0.3120000입니다."}}},
-      {"es",
-       {',',
-        u'≈',
-        "Aceptar",
-        {"0 de 1 carta sacada son múltiplos de 3; frecuencia relativa: 0,0000000.",
-         "1 de 2 cartas sacadas es múltiplo de 3; frecuencia relativa: 0,5000000.",
-         "312 de 1000 cartas sacadas son múltiplos de 3; frecuencia relativa: 0,3120000."}}},
-      {"pt_BR",
-       {',',
-        u'≈',
-        "OK",
-        {"0 de 1 carta retirada é múltiplo de 3; frequência relativa: 0,0000000.",
-         "1 de 2 cartas retiradas é múltiplo de 3; frequência relativa: 0,5000000.",
-         "312 de 1000 cartas retiradas são múltiplos de 3; frequência relativa: 0,3120000."}}},
-      {"fr",
-       {',',
-        u'≈',
-        "OK",
-        {"0 sur 1 carte est un multiple de 3\u00A0; fréquence\u00A0: 0,0000000.",
-         "1 sur 2 cartes est un multiple de 3\u00A0; fréquence\u00A0: 0,5000000.",
-         "312 sur 1000 cartes sont des multiples de 3\u00A0; fréquence\u00A0: 0,3120000."}}},
-      {"de",
-       {',',
-        u'≈',
-        "OK",
-        {"0 von 1 Karte sind Vielfache von 3; relative Häufigkeit: 0,0000000.",
-         "1 von 2 Karten ist ein Vielfaches von 3; relative Häufigkeit: 0,5000000.",
-         "312 von 1000 Karten sind Vielfache von 3; relative Häufigkeit: 0,3120000."}}}};
+      {"en", {'.', u'≒', "OK", {"0 of 1 card are multiples of 3; ratio 0.0000000.",
+                               "1 of 2 cards is a multiple of 3; ratio 0.5000000.",
+                               "312 of 1000 cards are multiples of 3; ratio 0.3120000."}}},
+      {"ja", {'.', u'≒', "OK", {"1回のうち0回、3の倍数が出ました。割合は0.0000000です。",
+                               "2回のうち1回、3の倍数が出ました。割合は0.5000000です。",
+                               "1000回のうち312回、3の倍数が出ました。割合は0.3120000です。"}}},
+      {"zh_CN", {'.', u'≈', "确定", {"1张牌中有0张的点数是3的倍数，频率为0.0000000。",
+                                    "2张牌中有1张的点数是3的倍数，频率为0.5000000。",
+                                    "1000张牌中有312张的点数是3的倍数，频率为0.3120000。"}}},
+      {"ko", {'.', u'≒', "확인", {"1장 중 0장이 3의 배수입니다. 상대도수는 0.0000000입니다.",
+                                 "2장 중 1장이 3의 배수입니다. 상대도수는 0.5000000입니다.",
+                                 "1000장 중 312장이 3의 배수입니다. 상대도수는 0.3120000입니다."}}},
+      {"es", {',', u'≈', "Aceptar", {
+          "0 de 1 carta sacada son múltiplos de 3; frecuencia relativa: 0,0000000.",
+          "1 de 2 cartas sacadas es múltiplo de 3; frecuencia relativa: 0,5000000.",
+          "312 de 1000 cartas sacadas son múltiplos de 3; frecuencia relativa: 0,3120000."}}},
+      {"pt_BR", {',', u'≈', "OK", {
+          "0 de 1 carta retirada é múltiplo de 3; frequência relativa: 0,0000000.",
+          "1 de 2 cartas retiradas é múltiplo de 3; frequência relativa: 0,5000000.",
+          "312 de 1000 cartas retiradas são múltiplos de 3; frequência relativa: 0,3120000."}}},
+      {"fr", {',', u'≈', "OK", {
+          "0 sur 1 carte est un multiple de 3\u00A0; fréquence\u00A0: 0,0000000.",
+          "1 sur 2 cartes est un multiple de 3\u00A0; fréquence\u00A0: 0,5000000.",
+          "312 sur 1000 cartes sont des multiples de 3\u00A0; fréquence\u00A0: 0,3120000."}}},
+      {"de", {',', u'≈', "OK", {
+          "0 von 1 Karte sind Vielfache von 3; relative Häufigkeit: 0,0000000.",
+          "1 von 2 Karten ist ein Vielfaches von 3; relative Häufigkeit: 0,5000000.",
+          "312 von 1000 Karten sind Vielfache von 3; relative Häufigkeit: 0,3120000."}}}};
+  // clang-format on
   auto row = [&shown](const QString& name, const QString& language, const QStringList& environment,
                       bool found) {
     const Shown& look = shown.value(language);
