@@ -1,19 +1,21 @@
 #include <QApplication>
 
+#include "platformchoice.h"
+#include "processend.h"
 #include "program.h"
 #include "translations.h"
 
 int main(int argc, char** argv) {
   int code = 0;
-  Program::configurePlatform();
+  configurePlatform();
   {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
     QApplication::setDesktopFileName(QStringLiteral("vandrel"));
     const Translations translations;
-    Program program;
+    Program program(translations.language());
     program.showForm1();
     code = QApplication::exec();
   }
-  Program::endProcess(code);
+  endProcess(code);
 }

@@ -36,3 +36,13 @@ bool xServerAnswers(const QByteArray& display) {
   return false;
 #endif
 }
+
+void configurePlatform() {
+  const QByteArray platform = choosePlatform(SessionEnvironment::current(), xServerAnswers);
+  if (!platform.isEmpty()) {
+    qputenv("QT_QPA_PLATFORM", platform);
+  }
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+    qputenv("QT_XCB_NO_MITSHM", "1");
+  }
+}

@@ -23,3 +23,11 @@ QByteArray choosePlatform(const SessionEnvironment& environment,
 
 // Whether an X server accepts a connection on `display`.
 bool xServerAnswers(const QByteArray& display);
+
+// Settings the window system is read with, made before the application object
+// exists. In a Wayland session with Xwayland the program runs on X, where its
+// windows keep their places (choosePlatform). Our repaints are small and come
+// sixty times a second while cards flip: sent through the X connection they
+// cost the program a third less CPU than through shared memory, whose every
+// frame the X server must confirm. A user's own setting wins, for either.
+void configurePlatform();

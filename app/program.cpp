@@ -2,29 +2,32 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
-#include <cstdio>
-#include <cstdlib>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
-
+#include "controls/gothicfont.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
-#include "gothicfont.h"
+#include "makersnotice.h"
 #include "module1.h"
-#include "platformchoice.h"
+#include "waylandstacking.h"
 
-Program::Program() : module1_(std::make_unique<Module1>()) {
+namespace {
+
+// Every caption ends with the maker's notice.
+void addNotice(QWidget* window) { window->setWindowTitle(window->windowTitle() + makersNotice()); }
+
+}  // namespace
+
+Program::Program(const QLocale& language)
+    : language_(language),
+      module1_(std::make_unique<Module1>()),
+      stacking_(new WaylandStacking(this)) {
   // The windows were laid out for a Japanese desktop, whose own text is the
   // same gothic face at 9 points: controls with no font of their own use it.
-  QApplication::setFont(gothicFont(GothicSize::Default, false));
+  QApplication::setFont(gothicFont(GothicSize::Default, false, language_));
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Program::onFocusWindowChanged);
 }
 
@@ -51,77 +54,43 @@ void Program::present(QWidget* window) {
   becameActive(window);
 }
 
-// The graph and the help belong over the main window: a Wayland compositor
-// stacks and places them by it, where they would otherwise go anywhere. On X
-// their places are their own, and Qt tells the window manager nothing of it,
-// so there the windows stay unrelated, as they always were.
-void Program::placeOverForm1(QWidget* window) const {
-  if (form1_ == nullptr || QGuiApplication::platformName() != QLatin1String("wayland")) {
-    return;
-  }
-  window->winId();
-  form1_->winId();
-  window->windowHandle()->setTransientParent(form1_->windowHandle());
-}
-
-// Qt lets a window that is transient for another end with it: when the main
-// window is closed first, the graph or the help stays and keeps the program
-// running, as on X. Installed on Form1 alone.
-bool Program::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Close) {
-    for (QWidget* window : {form2_.data(), form4_.data()}) {
-      if (window != nullptr && window->windowHandle() != nullptr) {
-        window->windowHandle()->setTransientParent(nullptr);
-      }
-    }
-  }
-  return QObject::eventFilter(watched, event);
-}
-
 void Program::showForm1() {
   if (form1_ == nullptr) {
-    form1_ = new Form1(*this, *module1_);
-    form1_->installEventFilter(this);
+    auto* form = new Form1(*module1_, language_);
+    addNotice(form);
+    connect(form, &Form1::graphRequested, this, &Program::showForm2);
+    connect(form, &Form1::helpRequested, this, &Program::showForm4);
+    connect(form, &Form1::endRequested, this, &Program::endProgram);
+    form1_ = form;
   }
   present(form1_);
 }
 
 void Program::showForm2() {
   if (form2_ == nullptr) {
-    form2_ = new Form2(*this, *module1_);
-    placeOverForm1(form2_);
+    auto* graph = new Form2(*module1_, language_);
+    addNotice(graph);
+    // However the graph is closed, the main window comes back: otherwise the
+    // program would be left with no window at all.
+    connect(graph, &Form2::closed, this, &Program::showForm1);
+    stacking_->keepOver(graph, form1_);
+    form2_ = graph;
   }
   present(form2_);
 }
 
 void Program::showForm4() {
   if (form4_ == nullptr) {
-    form4_ = new Form4(*this);
-    placeOverForm1(form4_);
+    auto* help = new Form4(language_);
+    addNotice(help);
+    connect(help, &Form4::closed, this, &Program::showForm1);
+    stacking_->keepOver(help, form1_);
+    form4_ = help;
   }
   present(form4_);
 }
 
 void Program::endProgram() { QCoreApplication::exit(0); }
-
-void Program::configurePlatform() {
-  const QByteArray platform = choosePlatform(SessionEnvironment::current(), xServerAnswers);
-  if (!platform.isEmpty()) {
-    qputenv("QT_QPA_PLATFORM", platform);
-  }
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
-    qputenv("QT_XCB_NO_MITSHM", "1");
-  }
-}
-
-void Program::endProcess(int code) {
-  std::fflush(nullptr);
-#if defined(__SANITIZE_ADDRESS__)
-  // _Exit skips the leak check a sanitized build makes at exit: make it here.
-  __lsan_do_leak_check();
-#endif
-  std::_Exit(code);
-}
 
 void Program::onFocusWindowChanged(QWindow* window) {
   if (window == nullptr) {

@@ -1,66 +1,53 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
-
-#include "forms.h"
 
 class Form1;
 class Form2;
 class Form4;
 class QWidget;
 class QWindow;
+class WaylandStacking;
 struct Module1;
 
-// The running program: the shared experiment state, and its three windows, each
-// loaded when it is first shown and unloaded (deleted) when it is closed.
-// It also tells the graph and help windows when they become the program's
-// active window: switching between the program's own windows counts, leaving
-// the program and coming back to the same window does not.
-class Program : public QObject, public Forms {
+// The running program, and the one switchboard between its windows: the
+// shared experiment state, and the three windows, each loaded when it is first
+// shown and unloaded (deleted) when it is closed. A window asks for another by
+// a signal, which lands here. It also tells the graph and help windows when
+// they become the program's active window: switching between the program's own
+// windows counts, leaving the program and coming back to the same window does not.
+class Program : public QObject {
   Q_OBJECT
 
  public:
-  Program();
+  // `language` is the one the windows' texts are shown in.
+  explicit Program(const QLocale& language = QLocale::c());
   ~Program() override;
 
-  void showForm1() override;
-  void showForm2() override;
-  void showForm4() override;
-  void endProgram() override;
-
-  // Ends the process once the program's windows are gone. Library teardown is
-  // skipped: Qt Multimedia's PulseAudio engine can abort in its own static
-  // destructor when a cue has just started (as the exit cue has), racing a
-  // device query on its mainloop thread.
-  [[noreturn]] static void endProcess(int code);
-
-  // Settings the window system is read with, made before the application
-  // object exists. In a Wayland session with Xwayland the program runs on X,
-  // where its windows keep their places (see choosePlatform). Our repaints are
-  // small and come sixty times a second while cards flip: sent through the X
-  // connection they cost the program a third less CPU than through shared
-  // memory, whose every frame the X server must confirm. A user's own setting
-  // wins, for either.
-  static void configurePlatform();
+  // Loads the window if it is not loaded, shows it and makes it the active window.
+  void showForm1();
+  void showForm2();
+  void showForm4();
+  // Ends the program at once: no further events run.
+  virtual void endProgram();
 
   Module1& module1() { return *module1_; }
   Form1* form1() const;
   Form2* form2() const;
   Form4* form4() const;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void onFocusWindowChanged(QWindow* window);
   void becameActive(QWidget* window);
   void present(QWidget* window);
-  void placeOverForm1(QWidget* window) const;
 
+  QLocale language_;
   std::unique_ptr<Module1> module1_;
+  WaylandStacking* stacking_ = nullptr;
   // Held as widgets: a window is compared with them while it is being destroyed,
   // when it is no Form1, Form2 or Form4 any more.
   QPointer<QWidget> form1_;

@@ -4,9 +4,7 @@
 #include <QLibraryInfo>
 #include <QString>
 
-#include "textlanguage.h"
-
-Translations::Translations(const QLocale& locale) : before_(textLanguage()) {
+Translations::Translations(const QLocale& locale) {
   // Compiled in, so a moved or packaged program always finds them.
   const QString directory = QStringLiteral(":/i18n");
   found_ = program_.load(locale, QStringLiteral("vandrel"), QStringLiteral("_"), directory);
@@ -19,7 +17,7 @@ Translations::Translations(const QLocale& locale) : before_(textLanguage()) {
   if (!found_) {
     return;
   }
-  setTextLanguage(QLocale(program_.language()));
+  language_ = QLocale(program_.language());
   // Qt's own in the language ours was found in, so that the buttons never
   // speak another language than the windows.
   if (qt_.load(QStringLiteral("qtbase_") + program_.language(),
@@ -29,7 +27,6 @@ Translations::Translations(const QLocale& locale) : before_(textLanguage()) {
 }
 
 Translations::~Translations() {
-  setTextLanguage(before_);
   QCoreApplication::removeTranslator(&qt_);
   QCoreApplication::removeTranslator(&program_);
 }

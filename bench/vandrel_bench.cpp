@@ -32,16 +32,18 @@
 #include <vector>
 
 #include "controls.h"
-#include "drawingarea.h"
+#include "controls/drawingarea.h"
 #include "eventwait.h"
 #include "experiment.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
 #include "module1.h"
+#include "platformchoice.h"
+#include "processend.h"
 #include "program.h"
 #include "randomsource.h"
-#include "timercontrol.h"
+#include "timing/timercontrol.h"
 
 namespace {
 
@@ -332,7 +334,7 @@ int measureStartup(BenchApplication& app) {
                                          std::chrono::system_clock::now().time_since_epoch())
                                          .count()));
   std::fflush(stdout);
-  Program::endProcess(0);
+  endProcess(0);
 }
 
 // ---- The parent: runs the children, and the core on its own ----
@@ -763,15 +765,15 @@ int main(int argc, char** argv) {
   }();
   // The bench's own children.
   if (arguments.value(0) == QLatin1String("--child-runs")) {
-    Program::configurePlatform();
+    configurePlatform();
     BenchApplication app(argc, argv);
     const QJsonObject result = measureRuns(app, arguments.value(1).toInt());
     std::printf("%s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
     std::fflush(stdout);
-    Program::endProcess(0);
+    endProcess(0);
   }
   if (arguments.value(0) == QLatin1String("--child-startup")) {
-    Program::configurePlatform();
+    configurePlatform();
     BenchApplication app(argc, argv);
     return measureStartup(app);
   }

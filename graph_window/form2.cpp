@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QColor>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QString>
@@ -11,18 +10,16 @@
 #include <array>
 #include <span>
 
-#include "commandbutton.h"
-#include "drawingarea.h"
-#include "forms.h"
+#include "controls/commandbutton.h"
+#include "controls/linecontrol.h"
+#include "controls/twips.h"
+#include "experiment.h"
 #include "graphgeometry.h"
-#include "linecontrol.h"
-#include "makersnotice.h"
+#include "graphpicture.h"
 #include "module1.h"
 #include "ratiotone.h"
-#include "textlanguage.h"
 #include "texts.h"
 #include "toneplayer.h"
-#include "twips.h"
 
 namespace {
 
@@ -99,6 +96,7 @@ const char* const kHowToHear = QT_TRANSLATE_NOOP(
 const char* const kDrawsColumn = QT_TRANSLATE_NOOP("Form2", "Draws");
 const char* const kRatioColumn = QT_TRANSLATE_NOOP("Form2", "Ratio");
 constexpr std::array<std::int32_t, 10> kTableDraws{1, 2, 5, 10, 20, 50, 100, 200, 500, 1000};
+static_assert(kTableDraws.back() == kAutomaticRunLength, "the table ends where a run ends");
 
 // The arithmetic of a data point: the ratio's single-precision entry, computed
 // on in double precision, handed on in single precision.
@@ -106,6 +104,9 @@ QPointF dataPoint(std::int32_t trial, float ratio) {
   return {static_cast<float>(graph::xFor(trial)),
           static_cast<float>(graph::yFor(static_cast<double>(ratio)))};
 }
+
+// The one place the core's texts become the window's.
+QString text(const std::string& s) { return QString::fromStdString(s); }
 
 void printAt(DrawingArea& area, const PlacedText& placed, const QString& text) {
   area.setCurrentX(placed.x);
@@ -115,13 +116,14 @@ void printAt(DrawingArea& area, const PlacedText& placed, const QString& text) {
 
 }  // namespace
 
-Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(shared) {
+Form2::Form2(const Module1& shared, const QLocale& language)
+    : shared_(shared), separator_(language.decimalPoint().toStdString()) {
   //: The window's caption; the maker's notice follows the space.
-  setWindowTitle(tr("Graph ") + makersNotice());
+  setWindowTitle(tr("Graph "));
   setGeometry(toPixels(kClientArea));
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
-  Picture1 = new DrawingArea(this);
+  Picture1 = new GraphPicture(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));
   Picture1->setUserScale(graph::kScaleWidth, graph::kScaleHeight);
@@ -135,7 +137,7 @@ Form2::Form2(Forms& forms, const Module1& shared) : forms_(forms), shared_(share
   player_ = new TonePlayer(this);
 
   connect(Command1, &QPushButton::clicked, this, &Form2::closeGraph);
-  connect(Picture1, &DrawingArea::activated, this, &Form2::hearGraph);
+  connect(Picture1, &GraphPicture::activated, this, &Form2::hearGraph);
 }
 
 void Form2::activated() { drawGraph(); }
@@ -146,8 +148,8 @@ void Form2::closeGraph() { close(); }
 // comes back: otherwise the program would be left with no window at all.
 void Form2::closeEvent(QCloseEvent* event) {
   player_->stop();
-  forms_.showForm1();
   event->accept();
+  emit closed();
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {
@@ -184,7 +186,7 @@ void Form2::drawGraph() {
   }
   // The ratios take the language's decimal separator.
   for (const PlacedText& label : kRatioLabels) {
-    printAt(area, label, QString::fromStdString(withSeparator(label.text, decimalSeparator())));
+    printAt(area, label, text(withSeparator(label.text, separator_)));
   }
   for (graphIndex_ = kTrialTicks.first; graphIndex_ <= kTrialTicks.last;
        graphIndex_ += kTrialTicks.step) {
@@ -194,7 +196,7 @@ void Form2::drawGraph() {
     printAt(area, label, QString::fromLatin1(label.text));
   }
   for (const PlacedText& caption : kAxisCaptions) {
-    printAt(area, caption, QCoreApplication::translate("Form2", caption.text));
+    printAt(area, caption, tr(caption.text));
   }
 
   area.point(dataPoint(1, shared_.ratioHistory[1]), kBlue);
@@ -209,8 +211,7 @@ void Form2::drawGraph() {
 void Form2::describeGraph() {
   const std::int32_t trials = shared_.trialCount;
   auto ratioAt = [this](std::int32_t trial) {
-    return QString::fromStdString(
-        ratioText(shared_.ratioHistory[static_cast<std::size_t>(trial)], decimalSeparator()));
+    return text(ratioText(shared_.ratioHistory[static_cast<std::size_t>(trial)], separator_));
   };
   const QString latest = ratioAt(std::min(trials, graph::kLastVisibleTrial));
   const QString plotted =

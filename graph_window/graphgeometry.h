@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "experiment.h"
+
 // Where the graph puts its parts, in Picture1's units: 1100 across, 120 down.
 // A trial n lies at x = 100 + n and a ratio r at y = 110 - 100 r, so the
 // origin of the graph (trial 0, ratio 0) is at (100, 110).
@@ -13,8 +15,10 @@ inline constexpr double kScaleHeight = 120;
 constexpr double xFor(std::int32_t trial) { return 100.0 + trial; }
 constexpr double yFor(double ratio) { return 110.0 - 100.0 * ratio; }
 
-// Trials past this one lie right of the drawing area and are never seen.
-inline constexpr std::int32_t kLastVisibleTrial = 1000;
+// An automatic run just fits across; trials past it lie right of the drawing
+// area and are never seen.
+inline constexpr std::int32_t kLastVisibleTrial = kAutomaticRunLength;
+static_assert(xFor(kLastVisibleTrial) == kScaleWidth, "the last trial at the right edge");
 
 // The vertical axis rises a little above the ratio 1.00.
 inline constexpr double kAxisTop = 5;

@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "graphgeometry.h"
+
 // The graph as sound: the ratio history played as a tone whose pitch follows
 // the ratio, low for 0 and high for 1, one draw after another.
 namespace ratiotone {
@@ -18,7 +20,7 @@ inline constexpr double kPitchAtOne = 880;   // Hz
 inline constexpr double kSecondsPerDraw = 0.004;
 
 // First, a short soft tone at the ratio of the graph's dashed line, then a pause.
-inline constexpr double kReferenceRatio = 0.30;
+inline constexpr double kReferenceRatio = graph::kDashedRatio;
 inline constexpr double kReferenceSeconds = 0.4;
 inline constexpr double kPauseSeconds = 0.2;
 

@@ -3,14 +3,12 @@
 #include <QPushButton>
 #include <QString>
 
-#include "commandbutton.h"
-#include "drawingarea.h"
-#include "forms.h"
-#include "gothicfont.h"
+#include "controls/commandbutton.h"
+#include "controls/gothicfont.h"
+#include "controls/linecontrol.h"
+#include "controls/twips.h"
+#include "helppage.h"
 #include "helptext.h"
-#include "linecontrol.h"
-#include "makersnotice.h"
-#include "twips.h"
 
 namespace {
 
@@ -29,20 +27,18 @@ const char* const kCaption =
 
 }  // namespace
 
-Form4::Form4(Forms& forms) : forms_(forms) {
-  setWindowTitle(tr(kCaption) + makersNotice());
+Form4::Form4(const QLocale& language) {
+  setWindowTitle(tr(kCaption));
   setGeometry(toPixels(kClientArea));
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
   Command1 = new CommandButton(tr("Close"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setGeometry(toPixels(kCommand1));
-  Picture1 = new DrawingArea(this);
+  Picture1 = new HelpPage(this);
   Picture1->setObjectName(QStringLiteral("Picture1"));
   Picture1->setGeometry(toPixels(kPicture1));
-  Picture1->setFont(gothicFont(GothicSize::Small, false));
-  // Screen readers go through the printed lines as text.
-  Picture1->setReadAsText(true);
+  Picture1->setFont(gothicFont(GothicSize::Small, false, language));
   Picture1->setAccessibleName(tr("Help text"));
   QWidget::setTabOrder(Command1, Picture1);
 
@@ -53,12 +49,16 @@ void Form4::activated() { printHelp(); }
 
 void Form4::closeHelp() {
   close();
-  forms_.showForm1();
+  emit closed();
 }
 
-void Form4::printHelp() {
-  Picture1->clear();
-  for (const QString& line : helpText()) {
-    Picture1->print(line);
+void Form4::printHelp() { Picture1->showLines(helpText()); }
+
+QStringList Form4::helpText() {
+  QStringList lines;
+  for (const HelpLine& line : kHelpLines) {
+    const QString rest = *line.rest == '\0' ? QString() : tr(line.rest);
+    lines.append(QString(line.ideographicSpaces, QChar(0x3000)) + rest);
   }
+  return lines;
 }

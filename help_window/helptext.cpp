@@ -1,21 +1,12 @@
 #include "helptext.h"
 
-#include <QCoreApplication>
-
-#include <array>
-
-namespace {
-
-struct HelpLine {
-  int ideographicSpaces;  // leading U+3000, the same in every language
-  const char* rest;       // source text, translated as it is printed
-};
+#include <QtGlobal>
 
 // The line breaks inside sentences are the text's own. Each line is printed on
 // a line of its own and cut, never wrapped, at the window's right edge: a
 // translation keeps the 22 lines, carrying a sentence on into the next line
 // where the English does.
-constexpr std::array<HelpLine, 22> kHelpLines{{
+const std::array<HelpLine, 22> kHelpLines{{
     {0, ""},
     //: A line of the help text. Sentences run on over several lines; keep each
     //: line short enough for the window, which cuts rather than wraps.
@@ -55,15 +46,3 @@ constexpr std::array<HelpLine, 22> kHelpLines{{
     {5, QT_TRANSLATE_NOOP("Form4",
                           "Click the [Init] button to restart the experiment from the beginning.")},
 }};
-
-}  // namespace
-
-QStringList helpText() {
-  QStringList lines;
-  for (const HelpLine& line : kHelpLines) {
-    const QString rest =
-        *line.rest == '\0' ? QString() : QCoreApplication::translate("Form4", line.rest);
-    lines.append(QString(line.ideographicSpaces, QChar(0x3000)) + rest);
-  }
-  return lines;
-}

@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <array>
 
-// The 22 lines the help window prints, in the user's language, each exactly as
-// shown, leading ideographic spaces and trailing spaces included.
-QStringList helpText();
+struct HelpLine {
+  int ideographicSpaces;  // leading U+3000, the same in every language
+  const char* rest;       // source text, translated as it is printed
+};
+
+// The 22 lines the help window prints, as written in English.
+extern const std::array<HelpLine, 22> kHelpLines;

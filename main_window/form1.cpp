@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,26 +7,24 @@
 
 #include <array>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
-#include "announcer.h"
-#include "commandbutton.h"
+#include "accessibility/announcer.h"
+#include "accessibility/focuskeeper.h"
+#include "controls/commandbutton.h"
+#include "controls/gothicfont.h"
+#include "controls/imagecontrol.h"
+#include "controls/labelcontrol.h"
+#include "controls/linecontrol.h"
+#include "controls/twips.h"
 #include "cueplayer.h"
 #include "experiment.h"
-#include "focuskeeper.h"
-#include "forms.h"
-#include "framepacer.h"
-#include "gothicfont.h"
-#include "imagecontrol.h"
-#include "labelcontrol.h"
-#include "linecontrol.h"
-#include "makersnotice.h"
 #include "module1.h"
 #include "multimediacontrol.h"
-#include "textlanguage.h"
 #include "texts.h"
-#include "timercontrol.h"
-#include "twips.h"
+#include "timing/framepacer.h"
+#include "timing/timercontrol.h"
 
 namespace {
 
@@ -166,7 +163,7 @@ using State = Form1::State;
 using DrawMode = Form1::DrawMode;
 
 // What a state offers: the buttons Command1 to Command8 (Draw, Shuffle, Exit,
-// AutoStart, AutoStop, Init, Graph display, Help), E enabled and D disabled;
+// AutoStart, AutoStop, Init, Graph display, Help), each E enabled or D disabled;
 // whether Timer1 runs; how its ticks count. Over them all, Shuffle is never
 // offered once the ratio history is full (Form1::enter).
 struct StateRow {
@@ -203,13 +200,6 @@ static_assert(wellFormed(kStates), "one row per state, in order, with a letter p
 
 const char* const kExitTitle = QT_TRANSLATE_NOOP("Form1", "Playing card");
 const char* const kExitText = QT_TRANSLATE_NOOP("Form1", "This software will exit.");
-
-QString translated(const char* source) { return QCoreApplication::translate("Form1", source); }
-
-// A text with a count, in the form the language gives that count; %n is the count.
-QString translated(const char* source, std::int32_t count) {
-  return QCoreApplication::translate("Form1", source, nullptr, count);
-}
 
 // ---- What a screen reader is told ----
 
@@ -254,31 +244,28 @@ const char* const kTallyDrawn = QT_TRANSLATE_N_NOOP("Form1", "%n card(s)");
 //: shown (0.4166667). "5 of 12 cards are multiples of 3; ratio 0.4166667."
 const char* const kTally = QT_TRANSLATE_N_NOOP("Form1", "%n of %1 are multiples of 3; ratio %2.");
 
-QString cardName(std::int16_t card) {
-  const auto block = static_cast<std::size_t>(card - 1) / kRanks.size();
-  const auto rank = static_cast<std::size_t>(rankOf(card) - 1);
-  return translated(kCardName).arg(translated(kRanks.at(rank)), translated(kSuits.at(block)));
-}
-
+// The one place the core's texts become the window's.
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-QPushButton* makeButton(const StoredButton& stored, QWidget* parent) {
-  auto* button = new CommandButton(translated(stored.caption), parent);
+QPushButton* makeButton(const StoredButton& stored, const QString& caption, const QLocale& language,
+                        QWidget* parent) {
+  auto* button = new CommandButton(caption, parent);
   button->setObjectName(QLatin1String(stored.name));
   button->setGeometry(toPixels(stored.place));
   if (stored.font != nullptr) {
-    button->setFont(gothicFont(stored.font->size, stored.font->bold));
+    button->setFont(gothicFont(stored.font->size, stored.font->bold, language));
   }
   return button;
 }
 
-LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent, Announcer* announcer) {
+LabelControl* makeLabel(const StoredLabel& stored, const QString& caption, const QLocale& language,
+                        QWidget* parent, Announcer* announcer) {
   auto* label = new LabelControl(parent);
   label->setAnnouncer(announcer);
-  label->setCaption(translated(stored.caption));
+  label->setCaption(caption);
   label->setObjectName(QLatin1String(stored.name));
   label->setGeometry(toPixels(stored.place));
-  label->setFont(gothicFont(stored.font.size, stored.font.bold));
+  label->setFont(gothicFont(stored.font.size, stored.font.bold, language));
   if (stored.look == Look::Sunken) {
     label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   } else {
@@ -303,14 +290,15 @@ LabelControl* makeLabel(const StoredLabel& stored, QWidget* parent, Announcer* a
 
 }  // namespace
 
-Form1::Form1(Forms& forms, Module1& shared) : forms_(forms), shared_(shared) {
-  buildLayout();
+Form1::Form1(Module1& shared, const QLocale& language)
+    : shared_(shared), separator_(language.decimalPoint().toStdString()) {
+  buildLayout(language);
   connectCommands();
   load();
 }
 
-void Form1::buildLayout() {
-  setWindowTitle(QStringLiteral("Vandrel") + QChar(0x3000) + makersNotice());
+void Form1::buildLayout(const QLocale& language) {
+  setWindowTitle(QStringLiteral("Vandrel") + QChar(0x3000));
   setWindowIcon(QIcon(QStringLiteral(":/icons/vandrel.png")));
   setGeometry(toPixels(kClientArea));
   pacer_ = new FramePacer(this);
@@ -318,27 +306,42 @@ void Form1::buildLayout() {
 
   Line1 = new LineControl(toPixels(kLine1From), toPixels(kLine1To), this);
 
-  Command1 = makeButton(kCommand1, this);
-  Command2 = makeButton(kCommand2, this);
-  Command3 = makeButton(kCommand3, this);
-  Command4 = makeButton(kCommand4, this);
-  Command5 = makeButton(kCommand5, this);
-  Command6 = makeButton(kCommand6, this);
-  Command7 = makeButton(kCommand7, this);
-  Command8 = makeButton(kCommand8, this);
-  Label1 = makeLabel(kLabel1, this, announcer_);
-  Label2 = makeLabel(kLabel2, this, announcer_);
-  Label3 = makeLabel(kLabel3, this, announcer_);
-  Label4 = makeLabel(kLabel4, this, announcer_);
-  Label5 = makeLabel(kLabel5, this, announcer_);
-  Label6 = makeLabel(kLabel6, this, announcer_);
-  Label7 = makeLabel(kLabel7, this, announcer_);
-  Label8 = makeLabel(kLabel8, this, announcer_);
-  Label9 = makeLabel(kLabel9, this, announcer_);
-  Label10 = makeLabel(kLabel10, this, announcer_);
-  Label11 = makeLabel(kLabel11, this, announcer_);
-  Label12 = makeLabel(kLabel12, this, announcer_);
-  Label13 = makeLabel(kLabel13, this, announcer_);
+  // The buttons in the order of their numbers, each with its command.
+  const std::array<std::tuple<const StoredButton&, QPushButton*&, void (Form1::*)()>, 8> buttons{{
+      {kCommand1, Command1, &Form1::draw},
+      {kCommand2, Command2, &Form1::shuffle},
+      {kCommand3, Command3, &Form1::exitProgram},
+      {kCommand4, Command4, &Form1::autoStart},
+      {kCommand5, Command5, &Form1::autoStop},
+      {kCommand6, Command6, &Form1::init},
+      {kCommand7, Command7, &Form1::graphDisplay},
+      {kCommand8, Command8, &Form1::help},
+  }};
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const auto& [stored, control, command] = buttons.at(i);
+    control = makeButton(stored, tr(stored.caption), language, this);
+    connect(control, &QPushButton::clicked, this, command);
+    commands_.at(i) = control;
+  }
+
+  const std::array<std::pair<const StoredLabel&, LabelControl*&>, 13> labels{{
+      {kLabel1, Label1},
+      {kLabel2, Label2},
+      {kLabel3, Label3},
+      {kLabel4, Label4},
+      {kLabel5, Label5},
+      {kLabel6, Label6},
+      {kLabel7, Label7},
+      {kLabel8, Label8},
+      {kLabel9, Label9},
+      {kLabel10, Label10},
+      {kLabel11, Label11},
+      {kLabel12, Label12},
+      {kLabel13, Label13},
+  }};
+  for (const auto& [stored, control] : labels) {
+    control = makeLabel(stored, tr(stored.caption), language, this, announcer_);
+  }
 
   MMControl1 = new MultimediaControl(this);
   MMControl1->setObjectName(QStringLiteral("MMControl1"));
@@ -354,12 +357,21 @@ void Form1::buildLayout() {
     fudaban.at(static_cast<std::size_t>(index)) = image;
   }
 
-  // The buttons in the order of their numbers, with the hidden cue control
-  // after Exit, where Tab skips it. The labels and card images take no focus.
-  const std::array<QWidget*, 9> tabOrder{Command1, Command2, Command3, MMControl1, Command4,
-                                         Command5, Command6, Command7, Command8};
-  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-    QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+  // Tab goes through the buttons in the order of their numbers, with the hidden
+  // cue control after Exit, where Tab skips it. The labels and card images take
+  // no focus.
+  QWidget* previous = nullptr;
+  auto chain = [&previous](QWidget* next) {
+    if (previous != nullptr) {
+      QWidget::setTabOrder(previous, next);
+    }
+    previous = next;
+  };
+  for (QPushButton* button : commands_) {
+    chain(button);
+    if (button == Command3) {
+      chain(MMControl1);
+    }
   }
 
   Timer1 = new TimerControl(this);
@@ -368,14 +380,6 @@ void Form1::buildLayout() {
 }
 
 void Form1::connectCommands() {
-  connect(Command1, &QPushButton::clicked, this, &Form1::draw);
-  connect(Command2, &QPushButton::clicked, this, &Form1::shuffle);
-  connect(Command3, &QPushButton::clicked, this, &Form1::exitProgram);
-  connect(Command4, &QPushButton::clicked, this, &Form1::autoStart);
-  connect(Command5, &QPushButton::clicked, this, &Form1::autoStop);
-  connect(Command6, &QPushButton::clicked, this, &Form1::init);
-  connect(Command7, &QPushButton::clicked, this, &Form1::graphDisplay);
-  connect(Command8, &QPushButton::clicked, this, &Form1::help);
   connect(Timer1, &TimerControl::timeout, this, &Form1::timerTick);
   // A screen shows some sixty of the thousand ticks a second: while Timer1
   // runs, the window is painted once per display frame, and at once when it stops.
@@ -407,8 +411,7 @@ void Form1::reset() {
 
 void Form1::enter(State state) {
   const StateRow& row = kStates.at(static_cast<std::size_t>(state));
-  const std::array<QPushButton*, 8> buttons{Command1, Command2, Command3, Command4,
-                                            Command5, Command6, Command7, Command8};
+  const std::array<QPushButton*, 8>& buttons = commands_;
   auto offered = [&](std::size_t i) {
     // Once the last place in the history is taken, no more manual draws.
     return row.buttons.at(i) == 'E' && !(buttons.at(i) == Command2 && historyFull());
@@ -443,7 +446,7 @@ void Form1::enter(State state) {
 
 void Form1::shuffle() {
   enter(State::Shuffling);
-  announcer_->tell(focusWidget(), translated(kShuffling));
+  announcer_->tell(focusWidget(), tr(kShuffling));
 }
 
 void Form1::draw() {
@@ -462,19 +465,27 @@ void Form1::draw() {
   if (trial.hit) {
     Label4->setCaption(text(signedBlankText(tally_.hitCount)));
   }
-  Label6->setCaption(text(ratioText(trial.ratio, separator_)));
-  announcer_->tell(focusWidget(), translated(kDrewCard).arg(cardName(tally_.currentCard)) +
+  Label6->setCaption(ratioShown(trial.ratio));
+  announcer_->tell(focusWidget(), tr(kDrewCard).arg(cardName(tally_.currentCard)) +
                                       QLatin1Char(' ') + tallyText(trial.ratio));
 }
 
 QString Form1::tallyText(float ratio) const {
-  return translated(kTally, tally_.hitCount)
-      .arg(translated(kTallyDrawn, shared_.trialCount), text(ratioText(ratio, separator_)));
+  return tr(kTally, nullptr, tally_.hitCount)
+      .arg(tr(kTallyDrawn, nullptr, shared_.trialCount), ratioShown(ratio));
+}
+
+QString Form1::ratioShown(float ratio) const { return text(ratioText(ratio, separator_)); }
+
+QString Form1::cardName(std::int16_t card) const {
+  const auto block = static_cast<std::size_t>(card - 1) / kRanks.size();
+  const auto rank = static_cast<std::size_t>(rankOf(card) - 1);
+  return tr(kCardName).arg(tr(kRanks.at(rank)), tr(kSuits.at(block)));
 }
 
 void Form1::autoStart() {
   enter(State::Running);
-  announcer_->tell(focusWidget(), translated(kRunStarted));
+  announcer_->tell(focusWidget(), tr(kRunStarted));
 }
 
 void Form1::autoStop() {
@@ -482,14 +493,14 @@ void Form1::autoStop() {
   const float ratio = shared_.trialCount > 0
                           ? shared_.ratioHistory[static_cast<std::size_t>(shared_.trialCount)]
                           : 0.0F;
-  announcer_->tell(focusWidget(), translated(kRunStopped) + QLatin1Char(' ') + tallyText(ratio));
+  announcer_->tell(focusWidget(), tr(kRunStopped) + QLatin1Char(' ') + tallyText(ratio));
 }
 
 void Form1::init() {
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
   reset();
   enter(State::Ready);
-  announcer_->tell(focusWidget(), translated(kCountsReset));
+  announcer_->tell(focusWidget(), tr(kCountsReset));
 }
 
 void Form1::showNewCard() {
@@ -515,28 +526,27 @@ void Form1::timerTick() {
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
   const float ratio = storeRatio(shared_, tally_);
-  Label6->setCaption(text(ratioText(ratio, separator_)));
+  Label6->setCaption(ratioShown(ratio));
   if (trial.ended) {
-    announcer_->tell(focusWidget(), translated(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
+    announcer_->tell(focusWidget(), tr(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
   }
 }
 
 void Form1::graphDisplay() {
   hide();
-  forms_.showForm2();
+  emit graphRequested();
 }
 
 void Form1::help() {
   playCue(*MMControl1, QString::fromLatin1(kPinponCue));
-  forms_.showForm4();
+  emit helpRequested();
 }
 
 void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
-  QMessageBox box(QMessageBox::NoIcon, translated(kExitTitle), translated(kExitText),
-                  QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, tr(kExitTitle), tr(kExitText), QMessageBox::Ok, this);
   exitAnswer_ = box.exec();
   if (exitAnswer_ == QMessageBox::Ok) {
-    forms_.endProgram();
+    emit endRequested();
   }
 }

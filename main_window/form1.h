@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QWidget>
 
 #include <array>
@@ -9,10 +10,8 @@
 
 #include "drawtally.h"
 #include "randomsource.h"
-#include "textlanguage.h"
 
 class Announcer;
-class Forms;
 class FramePacer;
 class ImageControl;
 class LabelControl;
@@ -24,21 +23,20 @@ struct Module1;
 
 // The main window, where the experiment is run.
 //
-// Top row: Command3 "Exit", Label13 title, Command8 "Help", Command6 "Init", Line1
-// under them. Theory block: Label12/Label9 "16" over Label11/Label10 "52",
-// Label8 "≒", Label7 the theoretical probability. Experiment block: Label1/Label4
-// hits over Label2/Label3 trials, Label5 "≒", Label6 the observed ratio. Lower
-// area: Command4 "AutoStart", Command5 "AutoStop", Command7 "Graph display" on the
-// left, the stacked card images fudaban(1-52) in the middle, Command2 "Shuffle"
-// and Command1 "Draw" on the right. MMControl1 (hidden) plays the sound cues;
+// The theory block (16/52 and its value) at the top under the title row, the
+// experiment block (hits, draws, their ratio) below it, AutoStart, AutoStop and
+// Graph display on the left, the card images fudaban(1-52) in the middle, and
+// Shuffle and Draw on the right; each control's place, font and colour is in
+// the tables at the top of form1.cpp. MMControl1 (hidden) plays the sound cues;
 // Timer1 ticks every millisecond while cards are shuffled or a run is going,
 // and the window is then painted once per display frame.
 //
-// Each command leads to one of the states below, whose table in form1.cpp
-// says which buttons it offers, whether Timer1 runs and how ticks count. A
-// command that disables the focused button first moves the focus, once, to the
-// next button that stays enabled, and each command's result is told to screen
-// readers on the button that then has the focus.
+// Each command leads to one of the states whose table in form1.cpp says which
+// buttons it offers, whether Timer1 runs and how ticks count. A command that
+// disables the focused button first moves the focus, once, to the next button
+// that stays enabled, and each command's result is told to screen readers on
+// the button that then has the focus. Graph display, Help and Exit ask the
+// program for the graph, the help or the end by the signals below.
 // Reads and writes Module1's trialCount and ratioHistory; owns hitCount,
 // currentCard, cardRank.
 class Form1 : public QWidget {
@@ -51,12 +49,19 @@ class Form1 : public QWidget {
   // How a tick counts; the values are the ones the experiment has always stored.
   enum class DrawMode : std::int16_t { Automatic = 1, Manual = -1 };
 
-  Form1(Forms& forms, Module1& shared);
+  // `language` is the one the texts are shown in: its decimal separator and face.
+  explicit Form1(Module1& shared, const QLocale& language = QLocale::c());
+
+ signals:
+  void graphRequested();
+  void helpRequested();
+  // Exit was confirmed: the program ends.
+  void endRequested();
 
  private:
   friend class Form1Testing;  // the tests' view of the state behind the widgets
 
-  void buildLayout();
+  void buildLayout(const QLocale& language);
   void connectCommands();
 
   void load();
@@ -81,16 +86,16 @@ class Form1 : public QWidget {
   void showNewCard();
   // "5 of 12 cards are multiples of 3; ratio 0.4166667.", "1 of 1 card is a multiple of 3; ..."
   QString tallyText(float ratio) const;
+  QString ratioShown(float ratio) const;
   bool historyFull() const;
+  QString cardName(std::int16_t card) const;
 
-  Forms& forms_;
   Module1& shared_;
   DrawTally tally_;
   RandomSource random_{RandomSource::entropySeed()};
   std::function<float()> timeOfDay_ = secondsSinceMidnight;
-  // The language's, fixed like the window's other texts when it is made: not
-  // looked up again on every tick.
-  std::string separator_ = decimalSeparator();
+  // The text language's, fixed like the window's other texts when it is made.
+  std::string separator_;
 
   DrawMode drawMode_ = DrawMode::Manual;
   std::int16_t cardIndex_ = 0;
@@ -124,4 +129,7 @@ class Form1 : public QWidget {
   Announcer* announcer_ = nullptr;
   MultimediaControl* MMControl1 = nullptr;
   std::array<ImageControl*, 53> fudaban{};  // indices 1-52; 0 is unused
+  // Command1 to Command8 in the order of their numbers, which the state table's
+  // letters follow.
+  std::array<QPushButton*, 8> commands_{};
 };

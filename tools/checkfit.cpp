@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   }
   int cut = 0;
   std::printf("%-18s %5s %5s %7s  %s\n", "place", "width", "room", "stretch", "text");
-  for (const TextFit& fit : measureTextFit()) {
+  for (const TextFit& fit : measureTextFit(translations.language())) {
     cut += fit.fits ? 0 : 1;
     std::printf("%-18s %5d %5d %6d%%  %s%s\n", qPrintable(fit.place), fit.width, fit.room,
                 fit.stretch, fit.fits ? "" : "CUT  ", qPrintable(fit.text.trimmed()));

@@ -9,12 +9,14 @@
 
 #include <algorithm>
 
-#include "drawingarea.h"
-#include "drawingarea_testing.h"
+#include "controls/drawingarea.h"
+#include "controls/drawingarea_testing.h"
+#include "controls/labelcontrol.h"
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
-#include "labelcontrol.h"
+#include "graphpicture.h"
+#include "helppage.h"
 #include "program.h"
 
 namespace {
@@ -93,8 +95,8 @@ QList<TextFit> exitBoxFit(Form1* form) {
 
 }  // namespace
 
-QList<TextFit> measureTextFit() {
-  Program program;
+QList<TextFit> measureTextFit(const QLocale& language) {
+  Program program(language);
   program.showForm1();
   Form1* form1 = program.form1();
   QList<TextFit> fits;

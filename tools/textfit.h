@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // One text of the windows against the room it has, in pixels.
@@ -14,6 +15,6 @@ struct TextFit {
 };
 
 // Every text of the main window, the graph, the help and the exit box in the
-// language of the translation loaded now, the windows made as the program
-// makes them. A QApplication must exist.
-QList<TextFit> measureTextFit();
+// language of the translation loaded now, `language`, the windows made as the
+// program makes them. A QApplication must exist.
+QList<TextFit> measureTextFit(const QLocale& language);

@@ -201,7 +201,7 @@ QStringList availableActions(const Model& model) {
   };
   for (std::size_t b = 0; b < kCommands.size(); ++b) {
     offer(model.form1 == OnView && model.state[static_cast<qsizetype>(b)] == 'E',
-          QString("Form1.") + kCommands.at(b), b == Exit ? 1 : kCommon);
+          QString("Form1.") + kCommands.at(b).name, b == Exit ? 1 : kCommon);
   }
   offer(model.form1 == OnView, "Form1.close", 1);
   offer(model.form2 != Unloaded, "Form2.Command1", kCommon);
@@ -394,7 +394,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   TestProgram_ test;
   const bool child = argc == 2 && QByteArray(argv[1]) == "--write-nothing";
-  Program::endProcess(child ? writeNothingScenario() : QTest::qExec(&test, argc, argv));
+  endProcess(child ? writeNothingScenario() : QTest::qExec(&test, argc, argv));
 }
 
 #include "tst_program.moc"

@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "drawingarea.h"
+#include "controls/drawingarea.h"
 #include "eventwait.h"
 #include "form1.h"
 #include "form2.h"

@@ -2,18 +2,21 @@
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-#include "drawingarea.h"
-#include "drawingarea_testing.h"
+#include "controls/drawingarea.h"
+#include "controls/drawingarea_testing.h"
+#include "controls/linecontrol.h"
 #include "form1.h"
 #include "form2.h"
-#include "linecontrol.h"
+#include "graphpicture.h"
 #include "module1.h"
 #include "privatepulse.h"
 #include "ratiotone.h"
@@ -59,13 +62,20 @@ const QString kHowToHear = QStringLiteral(
     "sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low "
     "for 0 and high for 1, over the draws; press again or Escape to stop.");
 
-QAccessibleInterface* readerOf(const Session& s) {
-  return QAccessible::queryAccessibleInterface(s.program.form2()->picture1());
+// The window alone, shown and drawn as the program shows it.
+void showAlone(Form2& graph) {
+  graph.show();
+  graph.activateWindow();
+  graph.activated();
+}
+
+QAccessibleInterface* readerOf(const Form2* graph) {
+  return QAccessible::queryAccessibleInterface(graph->picture1());
 }
 
 // The table a screen reader walks: the column headers, then one "draws=ratio" a row.
-QStringList tableOf(const Session& s) {
-  QAccessibleInterface* picture = readerOf(s);
+QStringList tableOf(const Form2* graph) {
+  QAccessibleInterface* picture = readerOf(graph);
   QAccessibleTableInterface* table = picture->tableInterface();
   if (table == nullptr) {
     return {QStringLiteral("no table")};
@@ -90,6 +100,15 @@ QStringList tableOf(const Session& s) {
     rows << cells.join(QLatin1Char('='));
   }
   return rows;
+}
+
+// The picture's children a screen reader was told the focus came to.
+QList<int> focusTold;
+
+void hearFocus(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::Focus && event->child() >= 0) {
+    focusTold.append(event->child());
+  }
 }
 
 // The pitch of signed 16-bit samples from `first` for `count`, from their zero crossings.
@@ -136,11 +155,15 @@ class TestForm2 : public QObject {
   void initTestCase();
   void tableOfRatios_data();
   void tableOfRatios();
+  void tableWalkIsTold_data();
+  void tableWalkIsTold();
   void toneFollowsTheRatio_data();
   void toneFollowsTheRatio();
   void graphIsHeard_data();
   void graphIsHeard();
   void windowPlace();
+  void closingSaysSo_data();
+  void closingSaysSo();
   void picture_data();
   void picture();
   void firstPointAlone_data();
@@ -158,14 +181,14 @@ void TestForm2::windowPlace() {
   QCOMPARE(graph->windowTitle(), QStringLiteral("Graph © 2026 The Vandrel developers"));
   QCOMPARE(QAccessible::queryAccessibleInterface(graph)->text(QAccessible::Name),
            graph->windowTitle());
-  QCOMPARE(readerOf(s)->role(), QAccessible::Table);
-  QCOMPARE(readerOf(s)->text(QAccessible::Name), QStringLiteral("Graph"));
+  QCOMPARE(readerOf(graph)->role(), QAccessible::Table);
+  QCOMPARE(readerOf(graph)->text(QAccessible::Name), QStringLiteral("Graph"));
   QCOMPARE(graph->picture1()->geometry(), QRect(8, 40, 633, 321));
   QCOMPARE(graph->picture1()->contentsRect().size(), QSize(629, 317));
   QPushButton* close = buttonOf(graph, "Command1");
   QCOMPARE(close->geometry(), QRect(584, 0, 65, 25));
   QCOMPARE(close->text(), QStringLiteral("Close"));
-  QCOMPARE(japaneseCaptions<Form2>(s.program, s.program.module1()),
+  QCOMPARE(japaneseCaptions([](Session& japanese) { return japanese.openGraph(); }),
            (QStringList{"グラフ © 2026 Vandrel 開発者", "閉じる"}));
   auto* rule = graph->findChild<LineControl*>();
   QCOMPARE(rule->from(), QPoint(0, 24));
@@ -189,7 +212,7 @@ void TestForm2::picture() {
   QFETCH(bool, japanese);
   QFETCH(int, trials);
   const Translations translations(japanese ? kJapanese : kEnglish);
-  Session s;
+  Session s(translations.language());
   fillReferenceHistory(s.program.module1(), trials);
   Form2* graph = s.openGraph();
   QVERIFY(graph != nullptr);
@@ -244,10 +267,10 @@ void TestForm2::earlierRunStaysUnderTheNewOne() {
   s.performAll({"Init"});
   QVERIFY(s.program.module1().ratioHistory == first);
   QCOMPARE(s.openGraph(), graph);
-  QCOMPARE(tableOf(s), QStringList{"Draws|Ratio"});
+  QCOMPARE(tableOf(graph), QStringList{"Draws|Ratio"});
   const QString earlier = QStringLiteral(
       " The line of the earlier run is still shown; no draws of the new run are plotted yet.");
-  QCOMPARE(readerOf(s)->text(QAccessible::Description), kGraphShows + earlier + kHowToHear);
+  QCOMPARE(readerOf(graph)->text(QAccessible::Description), kGraphShows + earlier + kHowToHear);
   QVERIFY(backToMain());
   s.performAll({"AutoStart", "tick*500", "AutoStop"});
   buttonOf(s.form, "Command7")->click();
@@ -334,20 +357,73 @@ void TestForm2::tableOfRatios() {
   QFETCH(QString, plotted);
   QFETCH(QList<int>, keys);
   QFETCH(QString, focused);
-  Session s;
-  fillHistory(s.program.module1(), trials, [](int n) { return 1.0 / n; });
-  Form2* graph = s.openGraph();
-  QVERIFY(graph != nullptr);
-  QCOMPARE(tableOf(s), table);
-  QCOMPARE(readerOf(s)->text(QAccessible::Description),
+  auto shared = std::make_unique<Module1>();
+  fillHistory(*shared, trials, [](int n) { return 1.0 / n; });
+  Form2 window(*shared);
+  Form2* graph = &window;
+  showAlone(window);
+  QCOMPARE(tableOf(graph), table);
+  QCOMPARE(readerOf(graph)->text(QAccessible::Description),
            kGraphShows + QLatin1Char(' ') + plotted + kHowToHear);
   QTRY_COMPARE(QApplication::focusWidget(), graph->picture1());
   for (const int key : keys) {
     QTest::keyClick(graph->picture1(), static_cast<Qt::Key>(key));
   }
-  QAccessibleInterface* cell = readerOf(s)->focusChild();
+  QAccessibleInterface* cell = readerOf(graph)->focusChild();
   QCOMPARE(cell != nullptr ? cell->text(QAccessible::Name) : QString(), focused);
   QVERIFY(cell == nullptr || cell->state().focused);
+}
+
+void TestForm2::tableWalkIsTold_data() { tableOfRatios_data(); }
+
+// Each move through the table is told to a screen reader as the focus coming
+// to the cell the keyboard is on. Events reach a listener only through an
+// accessibility bridge, which offscreen has none: this runs again on X with an
+// AT-SPI bus (tst_form2_accessibility).
+void TestForm2::tableWalkIsTold() {
+  QFETCH(int, trials);
+  QFETCH(QList<int>, keys);
+  QFETCH(QString, focused);
+  if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000)) {
+    QSKIP("No accessibility bridge on this platform");
+  }
+  auto shared = std::make_unique<Module1>();
+  fillHistory(*shared, trials, [](int n) { return 1.0 / n; });
+  Form2 graph(*shared);
+  showAlone(graph);
+  QTRY_COMPARE(QApplication::focusWidget(), graph.picture1());
+  focusTold.clear();
+  QAccessible::installUpdateHandler(hearFocus);
+  for (const int key : keys) {
+    QTest::keyClick(graph.picture1(), static_cast<Qt::Key>(key));
+  }
+  QAccessible::installUpdateHandler(nullptr);
+  QAccessibleInterface* told =
+      focusTold.isEmpty() ? nullptr : readerOf(&graph)->child(focusTold.last());
+  QCOMPARE(told != nullptr ? told->text(QAccessible::Name) : QString(), focused);
+}
+
+// However the window is closed, it says so once: the program then brings the
+// main window back.
+void TestForm2::closingSaysSo_data() {
+  QTest::addColumn<bool>("byCloseButton");
+  QTest::newRow("Close") << true;
+  QTest::newRow("the title bar") << false;
+}
+
+void TestForm2::closingSaysSo() {
+  QFETCH(bool, byCloseButton);
+  auto shared = std::make_unique<Module1>();
+  Form2 graph(*shared);
+  graph.show();
+  QSignalSpy closed(&graph, &Form2::closed);
+  if (byCloseButton) {
+    buttonOf(&graph, "Command1")->click();
+  } else {
+    QVERIFY(graph.close());
+  }
+  QCOMPARE(closed.size(), 1);
+  QVERIFY(!graph.isVisible());
 }
 
 void TestForm2::toneFollowsTheRatio_data() {

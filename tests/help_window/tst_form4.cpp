@@ -2,14 +2,15 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
-#include "drawingarea_testing.h"
+#include "controls/drawingarea_testing.h"
+#include "controls/linecontrol.h"
 #include "form1.h"
 #include "form4.h"
-#include "helptext.h"
+#include "helppage.h"
 #include "languages.h"
-#include "linecontrol.h"
 #include "referencepicture.h"
 #include "session.h"
 
@@ -133,6 +134,8 @@ class TestForm4 : public QObject {
   void helpWindow();
   void helpStatesTheFacts_data();
   void helpStatesTheFacts();
+  void closeSaysSo_data();
+  void closeSaysSo();
 };
 
 void TestForm4::helpWindow_data() {
@@ -162,7 +165,7 @@ void TestForm4::helpWindow() {
   QFETCH(QString, picture);
   QFETCH(QList<int>, carets);
   const Translations translations(language);
-  Session s;
+  Session s(translations.language());
   Form4* help = s.openHelp();
   QVERIFY(help != nullptr);
   QCOMPARE(help->geometry(), QRect(232, 149, 578, 430));
@@ -226,7 +229,7 @@ void TestForm4::helpStatesTheFacts() {
   QVERIFY(translations.loaded());
   const QString queen = QCoreApplication::translate("Form1", "Queen");
   // Sentences run on over lines: read as one text.
-  QStringList lines = helpText();
+  QStringList lines = Form4::helpText();
   for (QString& line : lines) {
     line = line.trimmed();
   }
@@ -242,6 +245,30 @@ void TestForm4::helpStatesTheFacts() {
   }
   const QSet<QString> others = numbersIn(help).subtract(stated);
   QVERIFY2(others.isEmpty(), qPrintable(QStringList(others.values()).join(' ') + " in " + help));
+}
+
+// Close says so, and the program brings the main window back; closed by its
+// title bar, the help leaves the focus to the window manager.
+void TestForm4::closeSaysSo_data() {
+  QTest::addColumn<bool>("byCloseButton");
+  QTest::addColumn<int>("said");
+  QTest::newRow("Close") << true << 1;
+  QTest::newRow("the title bar") << false << 0;
+}
+
+void TestForm4::closeSaysSo() {
+  QFETCH(bool, byCloseButton);
+  QFETCH(int, said);
+  Form4 help;
+  help.show();
+  QSignalSpy closed(&help, &Form4::closed);
+  if (byCloseButton) {
+    buttonOf(&help, "Command1")->click();
+  } else {
+    QVERIFY(help.close());
+  }
+  QCOMPARE(closed.size(), said);
+  QVERIFY(!help.isVisible());
 }
 
 int main(int argc, char** argv) {

@@ -129,7 +129,7 @@ struct CueRow {
     });
     code = QApplication::exec();
   }
-  Program::endProcess(code);
+  endProcess(code);
 }
 
 // A cross build runs this test under qemu-user, where Qt cannot start a
@@ -149,6 +149,8 @@ class TestForm1 : public QObject {
   void window();
   void layout_data();
   void layout();
+  void asksTheProgram_data();
+  void asksTheProgram();
   void afterActions_data();
   void afterActions();
   void keyboardAloneKeepsTheFocus();
@@ -186,8 +188,7 @@ void TestForm1::window() {
   QVERIFY(!s.form->windowIcon().isNull());
   QCOMPARE(QAccessible::queryAccessibleInterface(s.form)->text(QAccessible::Name),
            s.form->windowTitle());
-  StubForms forms;
-  QCOMPARE(japaneseCaptions<Form1>(forms, s.program.module1()),
+  QCOMPARE(japaneseCaptions([](Session& japanese) { return japanese.form; }),
            (QStringList{QStringLiteral("Vandrel\u3000© 2026 Vandrel 開発者"), "引く"}));
   for (int index = 1; index <= kCardCount; ++index) {
     QCOMPARE(QAccessible::queryAccessibleInterface(cardOf(s.form, index))->text(QAccessible::Name),
@@ -262,11 +263,10 @@ void TestForm1::layout() {
   QFETCH(QRect, place);
   QFETCH(QString, caption);
   QFETCH(QString, japanese);
-  StubForms forms;
   auto shared = std::make_unique<Module1>();
   for (const bool inJapanese : {false, true}) {
     const Translations translations(inJapanese ? kJapanese : kEnglish);
-    const Form1 form(forms, *shared);
+    const Form1 form(*shared, translations.language());
     auto* control = controlOf<QWidget>(&form, qPrintable(name));
     QCOMPARE(control->geometry(), place);
     const QString expected = inJapanese ? japanese : caption;
@@ -284,6 +284,46 @@ void TestForm1::layout() {
       QCOMPARE(text->text(0, text->characterCount()), expected);
     }
   }
+}
+
+// Built alone, the window asks the program for the graph, the help or the end
+// by its signals, each once, and for nothing else.
+void TestForm1::asksTheProgram_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<bool>("escape");    // how the exit box is answered
+  QTest::addColumn<QString>("asked");  // how often it asked for the graph, the help, the end
+  QTest::addColumn<bool>("shown");     // the window after the command
+  QTest::newRow("Graph display") << "Command7" << false << "1 0 0" << false;
+  QTest::newRow("Help") << "Command8" << false << "0 1 0" << true;
+  QTest::newRow("Exit, OK") << "Command3" << false << "0 0 1" << true;
+  QTest::newRow("Exit, Escape, the same answer") << "Command3" << true << "0 0 1" << true;
+  QTest::newRow("Init") << "Command6" << false << "0 0 0" << true;
+  QTest::newRow("AutoStart") << "Command4" << false << "0 0 0" << true;
+}
+
+void TestForm1::asksTheProgram() {
+  QFETCH(QString, command);
+  QFETCH(bool, escape);
+  QFETCH(QString, asked);
+  QFETCH(bool, shown);
+  auto shared = std::make_unique<Module1>();
+  Form1 form(*shared);
+  form.show();
+  QSignalSpy graph(&form, &Form1::graphRequested);
+  QSignalSpy help(&form, &Form1::helpRequested);
+  QSignalSpy end(&form, &Form1::endRequested);
+  // A stopped run offers every command the rows try.
+  buttonOf(&form, "Command4")->click();
+  tickOnce(&form);
+  buttonOf(&form, "Command5")->click();
+  if (command == QLatin1String("Command3")) {
+    answerMessageBox(escape);
+  }
+  QPushButton* button = buttonOf(&form, qPrintable(command));
+  QVERIFY(button->isEnabled());
+  button->click();
+  QCOMPARE(QStringLiteral("%1 %2 %3").arg(graph.size()).arg(help.size()).arg(end.size()), asked);
+  QCOMPARE(form.isVisible(), shown);
 }
 
 // Replayed draws: the cards, and so the texts, are the same every time. The
@@ -374,7 +414,7 @@ void TestForm1::afterActions() {
 
 void TestForm1::keyboardAloneKeepsTheFocus() {
   const Translations english(kEnglish);  // the counts' plural forms
-  Session s;
+  Session s(english.language());
   s.replayable(4);
   QVERIFY(QTest::qWaitForWindowActive(s.form));
   QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
@@ -382,10 +422,10 @@ void TestForm1::keyboardAloneKeepsTheFocus() {
   // focus, and nowhere else: "Command2=Drew the ...".
   auto told = [&s] {
     QStringList descriptions;
-    for (const char* name : kCommands) {
-      if (!s.button(name)->accessibleDescription().isEmpty()) {
-        descriptions << QLatin1String(name) + QLatin1Char('=') +
-                            s.button(name)->accessibleDescription();
+    for (const Command& command : kCommands) {
+      if (!s.button(command.name)->accessibleDescription().isEmpty()) {
+        descriptions << QLatin1String(command.name) + QLatin1Char('=') +
+                            s.button(command.name)->accessibleDescription();
       }
     }
     return descriptions.join(QLatin1Char('|'));
@@ -484,7 +524,7 @@ void TestForm1::cues_data() {
 void TestForm1::cues() {
   QFETCH(CueRow, row);
   const Translations translations(row.japanese ? kJapanese : kEnglish);
-  Session s;
+  Session s(translations.language());
   QVERIFY(QTest::qWaitForWindowExposed(s.form));
   s.performAll(row.before);
   auto* cues = controlOf<MultimediaControl>(s.form, "MMControl1");
@@ -583,7 +623,7 @@ void TestForm1::programEnds() {
   QCOMPARE(child.exitCode(), exitCode);
 }
 
-// The process ends without destructors (see Program::endProcess): the sound
+// The process ends without destructors (see endProcess): the sound
 // server goes first.
 void TestForm1::cleanupTestCase() { pulse_.reset(); }
 
@@ -593,7 +633,7 @@ int main(int argc, char** argv) {
     runScenario(argv[2]);
   }
   TestForm1 test;
-  Program::endProcess(QTest::qExec(&test, argc, argv));
+  endProcess(QTest::qExec(&test, argc, argv));
 }
 
 #include "tst_form1.moc"

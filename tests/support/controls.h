@@ -4,9 +4,9 @@
 #include <QString>
 #include <QWidget>
 
-#include "imagecontrol.h"
-#include "labelcontrol.h"
-#include "timercontrol.h"
+#include "controls/imagecontrol.h"
+#include "controls/labelcontrol.h"
+#include "timing/timercontrol.h"
 
 // A window's control by name; a name that is not there ends the run at once,
 // with the name, rather than crashing later on a null pointer.

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <map>
+#include <algorithm>
 #include <utility>
 
 #include "form1.h"
@@ -51,7 +51,14 @@ void fillReferenceHistory(Module1& shared, int trials) {
   shared.trialCount = trials;
 }
 
-Session::Session() {
+QStringList japaneseCaptions(const std::function<QWidget*(Session&)>& open) {
+  const Translations translations(kJapanese);
+  Session s(translations.language());
+  const QWidget* window = open(s);
+  return {window->windowTitle(), buttonOf(window, "Command1")->text()};
+}
+
+Session::Session(const QLocale& language) : program(language) {
   program.showForm1();
   form = program.form1();
 }
@@ -95,13 +102,11 @@ void Session::perform(const QString& action) {
       button("Command1")->click();
     });
   } else {
-    const std::map<QString, const char*> commands{{"Draw", "Command1"},
-                                                  {"Shuffle", "Command2"},
-                                                  {"AutoStart", "Command4"},
-                                                  {"AutoStop", "Command5"},
-                                                  {"Init", "Command6"}};
-    QVERIFY2(commands.contains(action), qPrintable(action));
-    QPushButton* target = button(commands.at(action));
+    const auto command =
+        std::find_if(kCommands.begin(), kCommands.end(),
+                     [&action](const Command& c) { return action == QLatin1String(c.caption); });
+    QVERIFY2(command != kCommands.end(), qPrintable(action));
+    QPushButton* target = button(command->name);
     QVERIFY2(target->isEnabled(), qPrintable(action + " is not offered"));
     target->click();
   }
@@ -118,8 +123,8 @@ void Session::performAll(const QStringList& actions) {
 
 QString buttonStatesOf(const QWidget* form) {
   QString states;
-  for (const char* name : kCommands) {
-    states += buttonOf(form, name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+  for (const Command& command : kCommands) {
+    states += buttonOf(form, command.name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
   }
   return states;
 }

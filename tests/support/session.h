@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "controls.h"
-#include "forms.h"
 #include "languages.h"
+#include "processend.h"
 #include "program.h"
 #include "translations.h"
 
@@ -19,10 +19,21 @@ class Form4;
 class Module1;
 class QMessageBox;
 
-// The main window's buttons in order: Draw, Shuffle, Exit, AutoStart, AutoStop,
-// Init, Graph display, Help.
-inline constexpr std::array<const char*, 8> kCommands{
-    "Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8"};
+// The main window's buttons in order, each by its name and its caption.
+struct Command {
+  const char* name;
+  const char* caption;
+};
+inline constexpr std::array<Command, 8> kCommands{{
+    {"Command1", "Draw"},
+    {"Command2", "Shuffle"},
+    {"Command3", "Exit"},
+    {"Command4", "AutoStart"},
+    {"Command5", "AutoStop"},
+    {"Command6", "Init"},
+    {"Command7", "Graph display"},
+    {"Command8", "Help"},
+}};
 
 // "E" or "D" for each of the main window's buttons, Draw first.
 QString buttonStatesOf(const QWidget* form);
@@ -37,32 +48,21 @@ void tickOnce(const QWidget* form);
 void answerMessageBox(bool escape = false, std::function<void(QMessageBox&)> look = {},
                       int looks = 100);
 
-// A window made while a Japanese UI language is in force: its title, then the
-// caption of its Command1.
-template <typename Window, typename... Arguments>
-QStringList japaneseCaptions(Arguments&... arguments) {
-  const Translations translations(kJapanese);
-  const Window window(arguments...);
-  return {window.windowTitle(), buttonOf(&window, "Command1")->text()};
-}
+struct Session;
+
+// The window `open` opens in a program started under a Japanese UI language:
+// its title, then the caption of its Command1.
+QStringList japaneseCaptions(const std::function<QWidget*(Session&)>& open);
 
 // The ratio history the committed pictures of the graph show, `trials` draws
 // of it counted: steps between 0.2 and 0.6 every 100 draws, and draw 1000 alone
 // at 0.95.
 void fillReferenceHistory(Module1& shared, int trials = 1000);
 
-// Stands in for the rest of the program where a test needs one window alone.
-class StubForms : public Forms {
- public:
-  void showForm1() override {}
-  void showForm2() override {}
-  void showForm4() override {}
-  void endProgram() override {}
-};
-
 // The whole program, except that ending it is only recorded: the test goes on.
 class TestProgram : public Program {
  public:
+  using Program::Program;
   void endProgram() override { ended = true; }
   bool ended = false;
 };
@@ -73,7 +73,8 @@ struct Session {
   Form1* form = nullptr;
   int clockReads = 0;  // once replayable: how often the draws read the time
 
-  Session();
+  // The windows' texts in `language`, as Translations found it.
+  explicit Session(const QLocale& language = QLocale::c());
 
   // Makes the draws replayable: the generator starts at `seed`, and each read
   // of the time of day gives the next of 0, 1, 2, ... seconds.

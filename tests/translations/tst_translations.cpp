@@ -13,11 +13,12 @@
 
 #include <array>
 
-#include "announcer.h"
-#include "drawingarea.h"
+#include "accessibility/announcer.h"
+#include "controls/drawingarea.h"
+#include "controls/gothicfont.h"
 #include "form1.h"
 #include "form2.h"
-#include "gothicfont.h"
+#include "graphpicture.h"
 #include "languages.h"
 #include "session.h"
 #include "textfile.h"
@@ -193,7 +194,7 @@ void TestTranslations::eachLanguage() {
   const Translations translations{environment.isEmpty() ? QLocale(language) : QLocale::system()};
   QCOMPARE(translations.loaded(), found);
 
-  const QList<TextFit> fits = measureTextFit();
+  const QList<TextFit> fits = measureTextFit(translations.language());
   // 8 buttons and 12 captions, the box's text and button, the graph's button
   // and 14 texts, the help's button and 20 lines.
   QCOMPARE(fits.size(), 58);
@@ -218,7 +219,8 @@ void TestTranslations::eachLanguage() {
   QStringList missing;
   for (const bool bold : {false, true}) {
     for (const QString& text : texts) {
-      const QString lacking = missingGlyphs(text, gothicFont(GothicSize::Medium, bold), faces);
+      const QString lacking =
+          missingGlyphs(text, gothicFont(GothicSize::Medium, bold, translations.language()), faces);
       if (!lacking.isEmpty()) {
         missing.append(lacking + QStringLiteral(" in ") + text);
       }
@@ -226,13 +228,14 @@ void TestTranslations::eachLanguage() {
   }
   QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
   QVERIFY2(!faces.isEmpty(), "nothing was laid out");
-  const QStringList asked = gothicFont(GothicSize::Medium, false).families();
+  const QStringList asked =
+      gothicFont(GothicSize::Medium, false, translations.language()).families();
   QCOMPARE(faces.subtract({asked.cbegin(), asked.cend()}).values(), QStringList());
 
   // Counts stay plain digits; ratios take the language's decimal separator, on
   // screen and in what a screen reader is told, where counts take their
   // plural forms.
-  Session s;
+  Session s(translations.language());
   s.replayable(20261208);
   const Announcer* announcer = s.form->findChild<Announcer*>();
   auto toldTally = [announcer](const QString& tally) {

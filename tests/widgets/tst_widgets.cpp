@@ -1,0 +1,158 @@
+#include <QApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimerEvent>
+
+#include "controls/commandbutton.h"
+#include "controls/drawingarea.h"
+#include "controls/drawingarea_testing.h"
+#include "timing/timercontrol.h"
+
+class TestPlatform : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void drawingArea();
+  void timerSchedule_data();
+  void timerSchedule();
+  void timerEvents_data();
+  void timerEvents();
+  void commandButtonKeys();
+};
+
+// A picture box of 1100 x 120 units on a 629 x 317 pixel surface.
+void TestPlatform::drawingArea() {
+  QWidget window;
+  auto* area = new DrawingArea(&window);
+  window.resize(700, 400);
+  area->setGeometry(0, 0, 633, 321);
+  area->setUserScale(1100, 120);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  const int density = qMax(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+  QCOMPARE(DrawingAreaTesting::picture(*area).size(), QSize(629, 317) * density);
+  // The origin, trial 0 at ratio 0, trial 1000 at ratio 1, the 0.30 line; pixels at density 1.
+  const std::pair<QPointF, QPoint> mapping[] = {
+      {{0, 0}, {0, 0}}, {{100, 110}, {57, 290}}, {{1100, 10}, {629, 26}}, {{600, 80}, {343, 211}}};
+  for (const auto& [unit, pixel] : mapping) {
+    const QPoint off = DrawingAreaTesting::toDevice(*area, unit) - pixel * density;
+    QVERIFY2(std::abs(off.x()) <= density && std::abs(off.y()) <= density,
+             qPrintable(QStringLiteral("%1, %2").arg(unit.x()).arg(unit.y())));
+  }
+
+  // The picture survives hiding and showing.
+  area->line({100, 5}, {1000, 110}, Qt::black);
+  area->print(QStringLiteral("kept"));
+  QImage drawn = DrawingAreaTesting::picture(*area).convertToFormat(QImage::Format_RGB32);
+  drawn.setDevicePixelRatio(1);
+  window.hide();
+  window.showMinimized();
+  window.showNormal();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QImage shown = area->grab(area->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+  shown.setDevicePixelRatio(1);
+  QCOMPARE(shown, drawn);
+  // Where the line starts, so that a blank picture kept blank does not pass.
+  QCOMPARE(shown.pixelColor(DrawingAreaTesting::toDevice(*area, {100, 5})), QColor(Qt::black));
+}
+
+void TestPlatform::timerSchedule_data() {
+  QTest::addColumn<int>("interval");      // ms
+  QTest::addColumn<double>("late");       // ms past the next tick's deadline
+  QTest::addColumn<int>("ticks");         // delivered now
+  QTest::addColumn<int>("wait");          // ms until the next wake
+  QTest::addColumn<bool>("startsAgain");  // the schedule restarts from now
+  QTest::newRow("first tick due in 1 ms: woken when four are due") << 1 << -1.0 << 0 << 4 << false;
+  QTest::newRow("due in a part of a ms: whole ms waited") << 1 << -0.3 << 0 << 4 << false;
+  QTest::newRow("due now: one tick") << 1 << 0.0 << 1 << 4 << false;
+  QTest::newRow("2.5 ms late: three ticks") << 1 << 2.5 << 3 << 4 << false;
+  QTest::newRow("20 ms late: caught up at once, deadlines kept") << 1 << 20.0 << 21 << 4 << false;
+  QTest::newRow("50 ms late: still caught up") << 1 << 50.0 << 51 << 4 << false;
+  QTest::newRow("further behind: one tick, starts again from now") << 1 << 50.5 << 1 << 4 << true;
+  QTest::newRow("a slower timer is not held back") << 10 << -10.0 << 0 << 10 << false;
+  QTest::newRow("a slower timer, due now") << 10 << 0.0 << 1 << 10 << false;
+}
+
+void TestPlatform::timerSchedule() {
+  QFETCH(int, interval);
+  QFETCH(double, late);
+  QFETCH(int, ticks);
+  QFETCH(int, wait);
+  QFETCH(bool, startsAgain);
+  const std::chrono::milliseconds every(interval);
+  const TimerControl::Clock::time_point now{std::chrono::hours(1)};
+  const auto deadline = now - std::chrono::duration_cast<TimerControl::Clock::duration>(
+                                  std::chrono::duration<double, std::milli>(late));
+  const TimerControl::Schedule next = TimerControl::schedule(deadline, every, now);
+  QCOMPARE(next.ticks, ticks);
+  QCOMPARE(next.wait.count(), wait);
+  QCOMPARE(next.deadline, startsAgain ? now + every : deadline + ticks * every);
+}
+
+void TestPlatform::timerEvents_data() {
+  QTest::addColumn<QString>("event");
+  QTest::addColumn<int>("ticks");
+  QTest::newRow("another timer's event") << "other" << 0;
+  QTest::newRow("a tick after a stop") << "after stop" << 0;
+  // Real ticks: at a stop the next wake is already scheduled, and more ticks
+  // may be due in this one.
+  QTest::newRow("its own events, until a stop at the third tick") << "stop at" << 3;
+  QTest::newRow("a stop inside the first tick: no tick after it") << "stop at" << 1;
+}
+
+void TestPlatform::timerEvents() {
+  QFETCH(QString, event);
+  QFETCH(int, ticks);
+  QObject window;
+  auto* timer = new TimerControl(&window);
+  timer->setInterval(std::chrono::hours(1));  // no tick of its own comes in the test
+  QSignalSpy ticked(timer, &TimerControl::timeout);
+  QSignalSpy running(timer, &TimerControl::runningChanged);
+  timer->start();
+  timer->start();  // started again while running: no second report
+  auto deliver = [timer](int id) {
+    QTimerEvent tick(id);
+    QCoreApplication::sendEvent(timer, &tick);
+  };
+  if (event == QLatin1String("other")) {
+    deliver(window.startTimer(std::chrono::hours(1)));
+  } else if (event == QLatin1String("after stop")) {
+    const int id = timer->timerId();
+    timer->stop();
+    deliver(id);
+    deliver(0);
+  } else {
+    connect(timer, &TimerControl::timeout, timer, [timer, &ticked, ticks] {
+      if (ticked.size() == ticks) {
+        timer->stop();
+      }
+    });
+    timer->setInterval(std::chrono::milliseconds(1));
+    timer->start();
+    QTRY_VERIFY(!timer->isActive());
+  }
+  QCOMPARE(ticked.size(), ticks);
+  const bool stopped = event != QLatin1String("other");
+  QCOMPARE(timer->isActive(), !stopped);
+  QCOMPARE(running.size(), stopped ? 2 : 1);
+}
+
+void TestPlatform::commandButtonKeys() {
+  QWidget window;
+  auto* button = new CommandButton(QStringLiteral("Shuffle"), &window);
+  QSignalSpy clicked(button, &QPushButton::clicked);
+  window.show();
+  button->setFocus();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(button, Qt::Key_Return);
+  QTest::keyClick(button, Qt::Key_Enter);
+  QTest::keyClick(button, Qt::Key_Space);
+  QCOMPARE(clicked.size(), 3);
+  QVERIFY(!button->autoDefault());
+  // The focus mark is drawn even though no Tab key moved the focus here.
+  QVERIFY(window.testAttribute(Qt::WA_KeyboardFocusChange));
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_widgets.moc"

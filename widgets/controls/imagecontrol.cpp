@@ -1,0 +1,72 @@
+#include "controls/imagecontrol.h"
+
+#include <QAccessible>
+#include <QImage>
+#include <QPainter>
+
+#include "accessibility/accessiblefactory.h"
+#include "accessibility/accessibletext.h"
+#include "accessibility/announcer.h"
+
+namespace {
+
+// A picture, by the name the window gives it, hidden while it is not shown.
+QAccessibleInterface* accessibleImage(const QString& className, QObject* object) {
+  if (className != QLatin1String("ImageControl")) {
+    return nullptr;
+  }
+  auto* image = static_cast<ImageControl*>(object);
+  return new AccessibleText(image, QAccessible::Graphic, {}, [image] { return image->isShown(); });
+}
+
+}  // namespace
+
+ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent)
+    : QWidget(parent) {
+  setGeometry(place);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  installAccessibleFactory(accessibleImage);
+  // Stretched once, by repeating pixels rather than blending them, so the
+  // picture keeps pure colours and hard edges at any screen density.
+  const qreal ratio = devicePixelRatioF();
+  QImage stretched = QImage(pictureFile)
+                         .scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+  stretched.setDevicePixelRatio(ratio);
+  stretched_ = QPixmap::fromImage(stretched);
+}
+
+void ImageControl::setShown(bool shown) {
+  if (shown == shown_) {
+    return;
+  }
+  shown_ = shown;
+  setAttribute(Qt::WA_OpaquePaintEvent, shown);
+  if (shown) {
+    raise();
+  }
+  update();
+  Announcer::announce(announcer_, this, [this] { announceShown(); });
+}
+
+void ImageControl::setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
+
+void ImageControl::announceShown() {
+  if (announcedShown_ == shown_) {
+    return;
+  }
+  QAccessible::State changed;
+  changed.invisible = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+  announcedShown_ = shown_;
+}
+
+void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+  if (!shown_) {
+    return;
+  }
+  QPainter painter(this);
+  painter.drawPixmap(QPoint(0, 0), stretched_);
+}

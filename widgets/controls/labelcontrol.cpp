@@ -1,0 +1,115 @@
+#include "controls/labelcontrol.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "accessibility/accessiblefactory.h"
+#include "accessibility/accessibletext.h"
+#include "accessibility/announcer.h"
+
+namespace {
+
+constexpr int kFullStretch = 100;
+constexpr int kNarrowest = 50;
+
+// A label is read by its caption, as text.
+QAccessibleInterface* accessibleLabel(const QString& className, QObject* object) {
+  if (className != QLatin1String("LabelControl")) {
+    return nullptr;
+  }
+  auto* label = static_cast<LabelControl*>(object);
+  return new AccessibleText(label, QAccessible::StaticText, [label] { return label->caption(); });
+}
+
+}  // namespace
+
+LabelControl::LabelControl(QWidget* parent) : QFrame(parent) {
+  setAutoFillBackground(true);
+  installAccessibleFactory(accessibleLabel);
+}
+
+void LabelControl::setCaption(const QString& caption) {
+  if (caption == caption_) {
+    return;
+  }
+  caption_ = caption;
+  fitted_ = false;
+  // Only the inside changes: the border keeps its pixels.
+  update(contentsRect());
+  Announcer::announce(announcer_, this, [this] { announceCaption(); });
+}
+
+void LabelControl::setAnnouncer(Announcer* announcer) { announcer_ = announcer; }
+
+void LabelControl::announceCaption() {
+  if (announced_ == caption_) {
+    return;
+  }
+  QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&nameChanged);
+  QAccessibleTextUpdateEvent textChanged(this, 0, announced_, caption_);
+  QAccessible::updateAccessibility(&textChanged);
+  announced_ = caption_;
+}
+
+// One pixel kept clear inside the border on either side.
+QRect LabelControl::captionBox() const { return contentsRect().adjusted(1, 0, -1, 0); }
+
+int LabelControl::captionStretch() const {
+  fitCaption();
+  return stretch_;
+}
+
+void LabelControl::fitCaption() const {
+  if (fitted_) {
+    return;
+  }
+  fitted_ = true;
+  // The stand-in face runs wider than the face these boxes were sized for: a
+  // caption that would be cut off is narrowed just enough to fit instead.
+  fittedFont_ = font();
+  stretch_ = kFullStretch;
+  QFontMetrics metrics(fittedFont_);
+  const int room = captionBox().width();
+  captionWidth_ = metrics.horizontalAdvance(caption_);
+  while (captionWidth_ > room && stretch_ > kNarrowest) {
+    stretch_ -= 1;
+    fittedFont_.setStretch(stretch_);
+    metrics = QFontMetrics(fittedFont_);
+    captionWidth_ = metrics.horizontalAdvance(caption_);
+  }
+  captionAscent_ = metrics.ascent();
+}
+
+void LabelControl::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    fitted_ = false;
+  }
+  QFrame::changeEvent(event);
+}
+
+// Also sent when a new frame style changes the contents margins.
+void LabelControl::resizeEvent(QResizeEvent* event) {
+  fitted_ = false;
+  QFrame::resizeEvent(event);
+}
+
+void LabelControl::paintEvent(QPaintEvent* event) {
+  if (!contentsRect().contains(event->rect())) {
+    QFrame::paintEvent(event);
+  }
+  if (caption_.isEmpty()) {
+    return;
+  }
+  fitCaption();
+  const QRect box = captionBox();
+  QPainter painter(this);
+  painter.setFont(fittedFont_);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setClipRect(contentsRect());
+  painter.drawText(
+      QPoint(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_), caption_);
+}

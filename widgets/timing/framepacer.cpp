@@ -1,0 +1,74 @@
+#include "timing/framepacer.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QTimerEvent>
+#include <QWidget>
+
+FramePacer::FramePacer(QWidget* window) : QObject(window), window_(window) {
+  window_->installEventFilter(this);
+}
+
+void FramePacer::setHeld(bool held) {
+  held_ = held;
+  if (!held) {
+    frame_.stop();
+    if (pending_) {
+      paintNow();
+    }
+  }
+}
+
+std::chrono::microseconds FramePacer::frameInterval() const {
+  // A screen that reports no rate, or an odd one, is taken as a common 60 Hz.
+  constexpr double kUsualRate = 60;
+  constexpr double kSlowest = 24;
+  constexpr double kFastest = 240;
+  const QScreen* screen = window_->screen();
+  double rate = screen != nullptr ? screen->refreshRate() : kUsualRate;
+  if (!(rate >= kSlowest && rate <= kFastest)) {
+    rate = kUsualRate;
+  }
+  return std::chrono::microseconds(static_cast<long long>(1e6 / rate));
+}
+
+// Qt asks for a repaint of the whole window with one update request, and asks
+// again only after that request has been served: holding it back holds back
+// every change made meanwhile, and serving it paints them all in one frame.
+bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != window_ || event->type() != QEvent::UpdateRequest || !held_ || painting_) {
+    return false;
+  }
+  const auto sinceLast = Clock::now() - lastPaint_;
+  if (sinceLast >= frameInterval()) {
+    lastPaint_ = Clock::now();
+    return false;
+  }
+  pending_ = true;
+  if (!frame_.isActive()) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(frameInterval() - sinceLast);
+    frame_.start(static_cast<int>(wait.count()), Qt::PreciseTimer, this);
+  }
+  return true;
+}
+
+void FramePacer::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != frame_.timerId()) {
+    QObject::timerEvent(event);
+    return;
+  }
+  frame_.stop();
+  if (pending_) {
+    paintNow();
+  }
+}
+
+void FramePacer::paintNow() {
+  pending_ = false;
+  lastPaint_ = Clock::now();
+  painting_ = true;
+  QEvent request(QEvent::UpdateRequest);
+  QCoreApplication::sendEvent(window_, &request);
+  painting_ = false;
+}

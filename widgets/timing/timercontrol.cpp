@@ -1,0 +1,78 @@
+#include "timing/timercontrol.h"
+
+#include <QTimerEvent>
+
+#include <algorithm>
+
+namespace {
+
+// Further behind than this, the schedule starts again from now instead of
+// catching up with a burst of ticks.
+constexpr auto kMostBehind = std::chrono::milliseconds(50);
+
+}  // namespace
+
+TimerControl::TimerControl(QObject* parent) : QObject(parent) {}
+
+void TimerControl::setInterval(std::chrono::milliseconds interval) {
+  interval_ = std::max(interval, std::chrono::milliseconds(1));
+}
+
+void TimerControl::start() {
+  const bool wasRunning = isActive();
+  if (wasRunning) {
+    killTimer(timerId_);
+  }
+  ++runs_;
+  const auto now = Clock::now();
+  deadline_ = now + interval_;
+  arm(now);
+  if (!wasRunning) {
+    emit runningChanged(true);
+  }
+}
+
+void TimerControl::stop() {
+  if (timerId_ != 0) {
+    killTimer(timerId_);
+    timerId_ = 0;
+    ++runs_;
+    emit runningChanged(false);
+  }
+}
+
+TimerControl::Schedule TimerControl::schedule(Clock::time_point deadline,
+                                              std::chrono::milliseconds interval,
+                                              Clock::time_point now) {
+  int ticks = 0;
+  if (now - deadline > kMostBehind) {
+    ticks = 1;
+    deadline = now + interval;
+  } else if (deadline <= now) {
+    ticks = static_cast<int>((now - deadline) / interval) + 1;
+    deadline += ticks * interval;
+  }
+  const auto wake = deadline + std::max(kGathering - interval, std::chrono::milliseconds(0));
+  return {ticks, deadline, std::chrono::ceil<std::chrono::milliseconds>(wake - now)};
+}
+
+int TimerControl::arm(Clock::time_point now) {
+  const Schedule next = schedule(deadline_, interval_, now);
+  deadline_ = next.deadline;
+  timerId_ = startTimer(next.wait, Qt::PreciseTimer);
+  return next.ticks;
+}
+
+void TimerControl::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != timerId_ || timerId_ == 0) {
+    QObject::timerEvent(event);
+    return;
+  }
+  killTimer(timerId_);
+  // Armed again before the ticks go out, so that a handler may stop or restart it.
+  const unsigned run = runs_;
+  const int ticks = arm(Clock::now());
+  for (int i = 0; i < ticks && runs_ == run; ++i) {
+    emit timeout();
+  }
+}
