@@ -9,7 +9,7 @@
         <translatorcomment>Glossar (English = Deutsch)
 draw (verb) = ziehen
 draw (noun) = Ziehung
-trial/experiment = Versuch (Plural: Versuche)
+trial (one draw) = Ziehung; number of experiments (the graph's axis) = Anzahl der Ziehungen
 the experiment as a whole (Init) = Versuchsreihe
 ratio/relative frequency = relative Häufigkeit
 probability = Wahrscheinlichkeit
@@ -220,7 +220,7 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
-        <translation>(Rechtsachse: Anzahl der Versuche)</translation>
+        <translation>(Rechtsachse: Anzahl der Ziehungen)</translation>
     </message>
     <message>
         <source>Graph </source>
@@ -296,11 +296,11 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
-        <translation>Jede Farbe (Pik, Kreuz, Karo, Herz) hat 4 Karten, deren Wert ein</translation>
+        <translation>Jede Farbe (Pik, Kreuz, Karo, Herz) hat 4 Karten, deren Wert</translation>
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>Vielfaches von 3 ist (3, 6, 9, Dame = 12), also 16 Karten (4 · 4 = 16).</translation>
+        <translation>ein Vielfaches von 3 ist (3, 6, 9, Dame = 12), zusammen 16 (4 · 4 = 16).</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
@@ -349,15 +349,15 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Ein Klick auf [Diagramm] stellt die relative Häufigkeit der</translation>
+        <translation>Ein Klick auf [Diagramm] stellt in einem Diagramm dar, wie sich</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>gezogenen Vielfachen von 3 in Abhängigkeit von der Anzahl der</translation>
+        <translation>die relative Häufigkeit der gezogenen Vielfachen von 3</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>Versuche in einem Diagramm dar.</translation>
+        <translation>mit der Anzahl der Ziehungen ändert.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
@@ -372,7 +372,7 @@ with replacement = mit Zurücklegen
     <name>Vandrel</name>
     <message>
         <source>© 2026 The Vandrel developers</source>
-        <translation>© 2026 Die Vandrel-Entwickler</translation>
+        <translation>© 2026 Das Vandrel-Team</translation>
     </message>
 </context>
 </TS>

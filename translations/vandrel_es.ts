@@ -19,22 +19,23 @@ spades = picas
 clubs / clovers = tréboles
 hearts = corazones
 diamonds = diamantes
-Ace = As
-Jack = Jota
-Queen = Reina
-King = Rey
+Ace = as
+Jack = jota
+Queen = reina
+King = rey (card names in lower case, as mid-sentence)
 joker = comodín
 deck of playing cards = baraja (francesa)
 Draw (button) = Sacar carta
 Shuffle (button) = Barajar
 Exit (button) = Salir
-AutoStart (button) = Auto: iniciar
-AutoStop (button) = Auto: detener
+AutoStart (button) = Iniciar auto
+AutoStop (button) = Detener auto
 Init (button) = Borrar
 Graph display (button) = Ver gráfica
 Help (button) = Ayuda
 Close (button) = Cerrar
 graph = gráfica
+with replacement = con reemplazamiento
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -86,12 +87,12 @@ graph = gráfica
     <message>
         <source>AutoStart</source>
         <extracomment>Button: starts an automatic run of 1000 draws.</extracomment>
-        <translation>Auto: iniciar</translation>
+        <translation>Iniciar auto</translation>
     </message>
     <message>
         <source>AutoStop</source>
         <extracomment>Button: stops the automatic run.</extracomment>
-        <translation>Auto: detener</translation>
+        <translation>Detener auto</translation>
     </message>
     <message>
         <source>Init</source>
@@ -148,19 +149,19 @@ graph = gráfica
     </message>
     <message>
         <source>Ace</source>
-        <translation>As</translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation>Jota</translation>
+        <translation>jota</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation>Reina</translation>
+        <translation>reina</translation>
     </message>
     <message>
         <source>King</source>
-        <translation>Rey</translation>
+        <translation>rey</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -195,7 +196,7 @@ graph = gráfica
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Los contadores se han puesto a 0. Pulsa [Barajar] o [Auto: iniciar] para empezar.</translation>
+        <translation>Los contadores se han puesto a 0. Pulsa [Barajar] o [Iniciar auto] para empezar.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -277,7 +278,7 @@ graph = gráfica
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> Cartas＿Ayuda（Problema e instrucciones de uso） </translation>
+        <translation> Cartas – Ayuda (problema e instrucciones de uso) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -298,11 +299,11 @@ graph = gráfica
     </message>
     <message>
         <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
-        <translation>Cada palo (picas, tréboles, diamantes y corazones) tiene 4 múltiplos</translation>
+        <translation>Cada palo (picas, tréboles, diamantes y corazones) tiene</translation>
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>de 3 (3, 6, 9 y la reina, que vale 12), así que en total hay 16 (4×4=16).</translation>
+        <translation>4 múltiplos de 3 (3, 6, 9 y la reina, que vale 12): 16 en total (4×4=16).</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
@@ -318,19 +319,19 @@ graph = gráfica
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Pero, en la práctica, si sacamos una carta 52 veces, devolviéndola</translation>
+        <translation>En la práctica, si sacamos una carta 52 veces con reemplazamiento,</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
-        <translation>cada vez, no siempre sale un múltiplo de 3 exactamente 16 veces.</translation>
+        <translation>no siempre sale un múltiplo de 3 exactamente 16 veces.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>Entonces, ¿qué relación hay entre lo que ocurre en la práctica y la</translation>
+        <translation>Entonces, ¿qué relación hay entre lo que ocurre en la práctica y</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>probabilidad teórica 16/52, obtenida mediante el cálculo?</translation>
+        <translation>la probabilidad teórica 16/52, obtenida mediante el cálculo?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -342,12 +343,12 @@ graph = gráfica
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>Para hacerlo de forma automática, haz clic en [Auto: iniciar] y, para</translation>
+        <translation>Para hacerlo de forma automática, haz clic en [Iniciar auto] y, para</translation>
     </message>
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>detenerlo, en [Auto: detener].</translation>
+        <translation>detenerlo, en [Detener auto].</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
@@ -355,11 +356,11 @@ graph = gráfica
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>entre el número de extracciones y la frecuencia relativa de los</translation>
+        <translation>entre el número de extracciones y la frecuencia relativa</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>múltiplos de 3 obtenidos.</translation>
+        <translation>de los múltiplos de 3 obtenidos.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>

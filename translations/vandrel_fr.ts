@@ -9,7 +9,8 @@
         <translatorcomment>Glossaire (English = français)
 draw (verb) = tirer
 draw (noun) = tirage
-trial/experiment = expérience
+trial (one draw) = tirage; number of experiments (the graph's axis) = nombre de tirages
+experiment (the whole series, restarted by Init) = expérience
 ratio/relative frequency = fréquence
 probability = probabilité
 multiple of 3 = multiple de 3
@@ -32,6 +33,8 @@ Help = Aide
 Close = Fermer
 graph = graphique
 with replacement = avec remise
+dashed line = ligne en tirets
+apostrophe = ’ (typographic)
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -43,7 +46,7 @@ with replacement = avec remise
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel fait découvrir les probabilités à l&apos;aide d&apos;un jeu de 52 cartes. Les élèves tirent des cartes à la main ou lors d&apos;une série automatique rapide de 1000 tirages et voient la fréquence des cartes dont la valeur est un multiple de 3 se stabiliser autour de la probabilité théorique 16/52&#xa0;; cette fréquence est affichée à côté de 16/52 et représentée graphiquement en fonction du nombre de tirages.</translation>
+        <translation>Vandrel fait découvrir les probabilités à l’aide d’un jeu de 52 cartes. Les élèves tirent des cartes à la main ou lors d’une série automatique rapide de 1000 tirages et voient la fréquence des cartes dont la valeur est un multiple de 3 se stabiliser autour de la probabilité théorique 16/52&#xa0;; cette fréquence est affichée à côté de 16/52 et représentée graphiquement en fonction du nombre de tirages.</translation>
     </message>
 </context>
 <context>
@@ -219,7 +222,7 @@ with replacement = avec remise
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
-        <translation>(Axe horizontal&#xa0;: nombre d&apos;expériences)</translation>
+        <translation>(Axe horizontal&#xa0;: nombre de tirages)</translation>
     </message>
     <message>
         <source>Graph </source>
@@ -236,11 +239,11 @@ with replacement = avec remise
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>Fréquence des cartes multiples de 3, de 0,00 en bas à 1,00 en haut, en fonction du nombre de tirages, de 0 à gauche à 1000 à droite. Une ligne en pointillés indique la fréquence 0,30.</translation>
+        <translation>Fréquence des cartes multiples de 3, de 0,00 en bas à 1,00 en haut, en fonction du nombre de tirages, de 0 à gauche à 1000 à droite. Une ligne en tirets indique la fréquence 0,30.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
-        <translation>Aucun tirage n&apos;est encore représenté.</translation>
+        <translation>Aucun tirage n’est encore représenté.</translation>
     </message>
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
@@ -254,11 +257,11 @@ with replacement = avec remise
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
-        <translation>La courbe de l&apos;expérience précédente est encore affichée&#xa0;; aucun tirage de la nouvelle expérience n&apos;est encore représenté.</translation>
+        <translation>La courbe de l’expérience précédente est encore affichée&#xa0;; aucun tirage de la nouvelle expérience n’est encore représenté.</translation>
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>Le tableau donne la fréquence pour certains nombres de tirages. Appuyer sur Espace ou sur Entrée pour écouter la fréquence sous forme de son&#xa0;: d&apos;abord un son doux pour 0,30, puis un son dont la hauteur monte et descend avec la fréquence au fil des tirages, grave pour 0 et aigu pour 1&#xa0;; appuyer de nouveau ou sur Échap pour arrêter.</translation>
+        <translation>Le tableau donne la fréquence pour certains nombres de tirages. Appuyer sur Espace ou sur Entrée pour écouter la fréquence sous forme de son&#xa0;: d’abord un son doux pour 0,30, puis un son dont la hauteur monte et descend avec la fréquence au fil des tirages, grave pour 0 et aigu pour 1&#xa0;; appuyer de nouveau ou sur Échap pour arrêter.</translation>
     </message>
     <message>
         <source>Draws</source>
@@ -274,7 +277,7 @@ with replacement = avec remise
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> Cartes à jouer – Aide (problème et mode d&apos;emploi) </translation>
+        <translation> Cartes à jouer – Aide (problème et mode d’emploi) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -287,7 +290,7 @@ with replacement = avec remise
     </message>
     <message>
         <source>There is a set of playing cards.</source>
-        <translation>On dispose d&apos;un jeu de cartes.</translation>
+        <translation>On dispose d’un jeu de cartes.</translation>
     </message>
     <message>
         <source>Use 52 cards excluding 2 jokers.</source>
@@ -303,7 +306,7 @@ with replacement = avec remise
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>On s&apos;intéresse à la probabilité qu&apos;une carte tirée au hasard parmi</translation>
+        <translation>On s’intéresse à la probabilité qu’une carte tirée au hasard parmi</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
@@ -311,27 +314,27 @@ with replacement = avec remise
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
-        <translation>Comme 16 cartes sur 52 sont des multiples de 3, elle vaut 16/52.</translation>
+        <translation>16 cartes sur 52 sont des multiples de 3&#xa0;: la probabilité vaut 16/52.</translation>
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Pourtant, en pratique, si l&apos;on tire 52 fois une carte avec remise, on</translation>
+        <translation>Pourtant, en pratique, si l’on tire 52 fois une carte avec remise, on</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
-        <translation>n&apos;obtient pas forcément exactement 16 fois un multiple de 3.</translation>
+        <translation>n’obtient pas forcément exactement 16 fois un multiple de 3.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>Quel est alors le lien entre les résultats obtenus et la probabilité</translation>
+        <translation>Quel est alors le lien entre les résultats obtenus</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>théorique 16/52 obtenue par le calcul&#xa0;?</translation>
+        <translation>et la probabilité théorique 16/52 obtenue par le calcul&#xa0;?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
-        <translation>【Mode d&apos;emploi】</translation>
+        <translation>【Mode d’emploi】</translation>
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
@@ -344,7 +347,7 @@ with replacement = avec remise
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>puis sur [Arrêt auto] pour l&apos;arrêter.</translation>
+        <translation>puis sur [Arrêt auto] pour l’arrêter.</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
@@ -356,15 +359,15 @@ with replacement = avec remise
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>du nombre d&apos;expériences.</translation>
+        <translation>du nombre de tirages.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>Cliquer sur [Réinit.] pour recommencer l&apos;expérience à zéro.</translation>
+        <translation>Cliquer sur [Réinit.] pour recommencer l’expérience à zéro.</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation>Texte de l&apos;aide</translation>
+        <translation>Texte de l’aide</translation>
     </message>
 </context>
 <context>

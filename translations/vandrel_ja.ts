@@ -6,7 +6,7 @@
     <message>
         <source>Vandrel</source>
         <extracomment>The program&apos;s name in the software centre.</extracomment>
-        <translation>Vandrel トランプで確率</translation>
+        <translation>Vandrel</translation>
     </message>
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
-        <translation>（横軸：実験の回数）</translation>
+        <translation>（横軸：カードを引いた回数）</translation>
     </message>
     <message>
         <source>Graph </source>
@@ -207,7 +207,7 @@
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>3の倍数のカードの割合（下が0.00、上が1.00）と、実験の回数（左が0、右が1000）の関係を表すグラフです。破線は割合0.30を示します。</translation>
+        <translation>3の倍数のカードの割合（下が0.00、上が1.00）と、カードを引いた回数（左が0、右が1000）の関係を表すグラフです。破線は割合0.30を示します。</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -225,15 +225,15 @@
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
-        <translation>前の実験の線が残っています。新しい実験の回はまだ描かれていません。</translation>
+        <translation>前の実験の線が残っています。新しい実験の結果はまだ描かれていません。</translation>
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>表は、いくつかの回での割合を示します。スペースキーかEnterキーを押すと、割合を音で聞けます。はじめに割合0.30を表す小さな音が鳴り、続いて割合に合わせて音の高さが変わります（0は低く、1は高い音）。もう一度押すか、Escキーで止まります。</translation>
+        <translation>表は、いくつかの回数での割合を示します。スペースキーかEnterキーを押すと、割合を音で聞けます。はじめに割合0.30を表す小さな音が鳴り、続いて割合に合わせて音の高さが変わります（0は低く、1は高い音）。もう一度押すか、Escキーで止まります。</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>実験の回数</translation>
+        <translation>カードを引いた回数</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -274,11 +274,11 @@
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>この52枚から1枚を引くとき、そのカードが3の倍数である</translation>
+        <translation>この52枚から1枚を引くとき、</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
-        <translation>確率を考えます。</translation>
+        <translation>そのカードが3の倍数である確率を考えます。</translation>
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
@@ -319,11 +319,11 @@
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>［グラフ表示］を押すと、実験の回数と、3の倍数のカードが</translation>
+        <translation>［グラフ表示］を押すと、カードを引いた回数と、</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>出た割合との関係が</translation>
+        <translation>3の倍数のカードが出た割合との関係が</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>

@@ -9,9 +9,9 @@
         <translatorcomment>Glossary (English = 한국어):
 draw (verb) = 뽑다
 draw (noun) = 뽑기; number of draws = 뽑은 횟수
-trial / experiment = 실험; number of experiments = 실험 횟수
+trial / experiment = 실험 (the whole run only); number of experiments (the graph's axis) = 뽑은 횟수, the one name of the number of draws; draws are counted in 번/회, cards in 장
 ratio / relative frequency = 상대도수
-probability = 확률; theoretical probability = 이론적 확률
+probability = 확률; theoretical probability (16/52, found by counting) = 수학적 확률; the ratio shown is 상대도수, never 통계적 확률
 multiple of 3 = 3의 배수
 spades = 스페이드
 clubs / clovers = 클로버
@@ -41,7 +41,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel은 52장의 트럼프 카드 한 벌로 확률을 배우는 프로그램입니다. 학생들은 카드를 직접 뽑거나 자동으로 1000번 빠르게 뽑으면서, 숫자가 3의 배수인 카드의 상대도수가 이론적 확률 16/52에 가까워지는 것을 관찰합니다. 이론적 확률은 상대도수 옆에 표시되고, 뽑은 횟수에 따른 상대도수의 변화는 그래프로 그려집니다.</translation>
+        <translation>Vandrel은 52장의 트럼프 카드 한 벌로 확률을 배우는 프로그램입니다. 학생들은 카드를 직접 뽑거나 자동으로 1000번 빠르게 뽑으면서, 숫자가 3의 배수인 카드의 상대도수가 수학적 확률 16/52에 가까워지는 것을 관찰합니다. 수학적 확률은 상대도수 옆에 표시되고, 뽑은 횟수에 따른 상대도수의 변화는 그래프로 그려집니다.</translation>
     </message>
 </context>
 <context>
@@ -103,11 +103,11 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>뽑은 3의 배수 카드의 수</translation>
+        <translation>3의 배수가 나온 횟수</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>뽑은 카드의 전체 수</translation>
+        <translation>카드를 뽑은 횟수</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
@@ -190,20 +190,20 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>뽑은 카드의 수를 모두 0으로 초기화했습니다. 시작하려면 [카드 섞기] 또는 [자동 시작] 버튼을 누릅니다.</translation>
+        <translation>모든 횟수를 0으로 초기화했습니다. 시작하려면 [카드 섞기] 또는 [자동 시작] 버튼을 누릅니다.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
         <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
         <translation>
-            <numerusform>%n장</numerusform>
+            <numerusform>%n번</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%1 중 %n장이 3의 배수입니다. 상대도수는 %2입니다.</numerusform>
+            <numerusform>%1 중 %n번 3의 배수가 나왔습니다. 상대도수는 %2입니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -215,7 +215,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
-        <translation>(가로축: 실험 횟수)</translation>
+        <translation>(가로축: 뽑은 횟수)</translation>
     </message>
     <message>
         <source>Graph </source>
@@ -241,7 +241,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>그려진 뽑기 횟수는 %1회입니다. 마지막으로 그려진 상대도수는 %2입니다.</translation>
+        <translation>그래프에 그려진 뽑은 횟수는 %1회입니다. 마지막으로 그려진 상대도수는 %2입니다.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
@@ -254,7 +254,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>표에는 몇 가지 뽑은 횟수에서의 상대도수가 나와 있습니다. 스페이스 바나 Enter 키를 누르면 상대도수를 소리로 들을 수 있습니다. 먼저 0.30을 나타내는 부드러운 소리가 나고, 이어서 뽑은 횟수가 늘어남에 따라 상대도수에 맞추어 음높이가 오르내립니다. 상대도수가 0이면 낮은 음, 1이면 높은 음입니다. 다시 누르거나 Esc 키를 누르면 멈춥니다.</translation>
+        <translation>표에는 정해 둔 몇몇 횟수에서의 상대도수가 나와 있습니다. 스페이스 바나 Enter 키를 누르면 상대도수를 소리로 들을 수 있습니다. 먼저 0.30을 나타내는 부드러운 소리가 나고, 이어서 뽑은 횟수가 늘어남에 따라 상대도수에 맞추어 음높이가 오르내립니다. 상대도수가 0이면 낮은 음, 1이면 높은 음입니다. 다시 누르거나 Esc 키를 누르면 멈춥니다.</translation>
     </message>
     <message>
         <source>Draws</source>
@@ -270,7 +270,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> 트럼프 카드＿도움말(문제와 사용 방법) </translation>
+        <translation> 트럼프 카드 - 도움말(문제와 사용 방법) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -299,15 +299,15 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>이 52장 중에서 한 장을 뽑을 때, 그 카드의 숫자가 3의 배수일</translation>
+        <translation>이 52장 중에서 한 장을 뽑을 때,</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
-        <translation>확률을 생각해 봅시다.</translation>
+        <translation>그 카드의 숫자가 3의 배수일 확률을 생각해 봅시다.</translation>
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
-        <translation>52장 중 16장이 3의 배수이므로, 계산으로 구한 확률은 16/52입니다.</translation>
+        <translation>52장 중 16장이 3의 배수이므로, 수학적 확률은 16/52입니다.</translation>
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
@@ -319,7 +319,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>그렇다면 실제 실험 결과와 계산으로 구한 이론적 확률 16/52</translation>
+        <translation>그렇다면 실제 실험 결과와 수학적 확률 16/52</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
@@ -348,7 +348,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>실험 횟수와 뽑은 3의 배수 카드의 상대도수 사이의 관계가</translation>
+        <translation>뽑은 횟수와 3의 배수 카드의 상대도수 사이의 관계가</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>

@@ -19,22 +19,23 @@ spades = espadas
 clubs / clovers = paus
 hearts = copas
 diamonds = ouros
-Ace = Ás
-Jack = Valete
-Queen = Dama
-King = Rei
+Ace = ás
+Jack = valete
+Queen = dama
+King = rei (card names in lower case, as mid-sentence)
 joker = curinga
 deck of playing cards = baralho
 Draw (button) = Retirar carta
 Shuffle (button) = Embaralhar
 Exit (button) = Sair
-AutoStart (button) = Auto: iniciar
-AutoStop (button) = Auto: parar
+AutoStart (button) = Iniciar auto
+AutoStop (button) = Parar auto
 Init (button) = Zerar
 Graph display (button) = Ver gráfico
 Help (button) = Ajuda
 Close (button) = Fechar
 graph = gráfico
+with replacement = com reposição
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -86,12 +87,12 @@ graph = gráfico
     <message>
         <source>AutoStart</source>
         <extracomment>Button: starts an automatic run of 1000 draws.</extracomment>
-        <translation>Auto: iniciar</translation>
+        <translation>Iniciar auto</translation>
     </message>
     <message>
         <source>AutoStop</source>
         <extracomment>Button: stops the automatic run.</extracomment>
-        <translation>Auto: parar</translation>
+        <translation>Parar auto</translation>
     </message>
     <message>
         <source>Init</source>
@@ -148,19 +149,19 @@ graph = gráfico
     </message>
     <message>
         <source>Ace</source>
-        <translation>Ás</translation>
+        <translation>ás</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation>Valete</translation>
+        <translation>valete</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation>Dama</translation>
+        <translation>dama</translation>
     </message>
     <message>
         <source>King</source>
-        <translation>Rei</translation>
+        <translation>rei</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -195,7 +196,7 @@ graph = gráfico
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Os contadores foram zerados. Pressione [Embaralhar] ou [Auto: iniciar] para começar.</translation>
+        <translation>Os contadores foram zerados. Pressione [Embaralhar] ou [Iniciar auto] para começar.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -277,7 +278,7 @@ graph = gráfico
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> Cartas＿Ajuda（Problema e como usar） </translation>
+        <translation> Cartas – Ajuda (problema e como usar) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -318,19 +319,19 @@ graph = gráfico
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Mas, na prática, ao retirar uma carta 52 vezes, devolvendo-a a cada</translation>
+        <translation>Mas, na prática, ao retirar uma carta 52 vezes com reposição,</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
-        <translation>vez, um múltiplo de 3 nem sempre aparece exatamente 16 vezes.</translation>
+        <translation>um múltiplo de 3 nem sempre aparece exatamente 16 vezes.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>Então, qual é a relação entre o que acontece na prática e a</translation>
+        <translation>Então, qual é a relação entre o que acontece na prática e</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>probabilidade teórica 16/52, obtida por meio de cálculos?</translation>
+        <translation>a probabilidade teórica 16/52, obtida por meio de cálculos?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -342,12 +343,12 @@ graph = gráfico
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>Modo automático: clique em [Auto: iniciar] e, para parar,</translation>
+        <translation>Modo automático: clique em [Iniciar auto] e, para parar,</translation>
     </message>
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>clique em [Auto: parar].</translation>
+        <translation>clique em [Parar auto].</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
@@ -355,11 +356,11 @@ graph = gráfico
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>entre o número de retiradas e a frequência relativa dos múltiplos</translation>
+        <translation>entre o número de retiradas e a frequência relativa</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>de 3 obtidos.</translation>
+        <translation>dos múltiplos de 3 obtidos.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>

@@ -8,8 +8,8 @@
         <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Glossary (English = 简体中文):
 draw (verb) = 抽、抽取（抽牌）
-draw (noun) = 抽牌（一次）；number of draws = 抽牌次数
-trial / experiment = 试验；number of experiments = 试验次数
+draw (noun) = 抽牌（一次）；number of draws = 抽牌次数 (also the graph's "number of experiments": one name for one count; draws are counted in 次, cards in 张)
+trial / experiment = 试验 (the whole run)
 ratio / relative frequency = 频率
 probability = 概率；theoretical probability = 理论概率
 multiple of 3 = 3的倍数
@@ -103,11 +103,11 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>抽到3的倍数的牌的张数</translation>
+        <translation>抽到3的倍数的次数</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>抽到的牌的总张数</translation>
+        <translation>抽牌的总次数</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
@@ -196,14 +196,14 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
         <source>%n card(s)</source>
         <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
         <translation>
-            <numerusform>%n张牌</numerusform>
+            <numerusform>%n次</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%1中有%n张的点数是3的倍数，频率为%2。</numerusform>
+            <numerusform>抽牌%1，其中%n次抽到3的倍数，频率为%2。</numerusform>
         </translation>
     </message>
 </context>
@@ -215,7 +215,7 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
-        <translation>（横轴：试验次数）</translation>
+        <translation>（横轴：抽牌次数）</translation>
     </message>
     <message>
         <source>Graph </source>
@@ -270,7 +270,7 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> 扑克牌＿帮助（问题与操作方法） </translation>
+        <translation> 扑克牌——帮助（问题与操作方法） </translation>
     </message>
     <message>
         <source>Close</source>
@@ -348,7 +348,7 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>试验次数与抽到3的倍数的频率之间的关系</translation>
+        <translation>抽牌次数与抽到3的倍数的频率之间的关系</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
