@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "controls/commandbutton.h"
 #include "controls/drawingarea.h"
 #include "controls/drawingarea_testing.h"
 #include "controls/labelcontrol.h"
@@ -32,7 +33,13 @@ TextFit buttonFit(const QString& place, const QPushButton* button) {
       button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
   TextFit fit{place, button->text(), button->fontMetrics().horizontalAdvance(button->text()),
               contents.width()};
-  fit.fits = fit.width <= fit.room;
+  // The program's own buttons narrow a caption as labels do; the message box's does not.
+  if (const auto* command = qobject_cast<const CommandButton*>(button)) {
+    fit.stretch = command->captionStretch();
+    fit.fits = fit.stretch >= kNarrowestReadable;
+  } else {
+    fit.fits = fit.width <= fit.room;
+  }
   return fit;
 }
 

@@ -7,6 +7,7 @@
 #include "controls/commandbutton.h"
 #include "controls/drawingarea.h"
 #include "controls/drawingarea_testing.h"
+#include "controls/gothicfont.h"
 #include "timing/timercontrol.h"
 
 class TestPlatform : public QObject {
@@ -19,6 +20,8 @@ class TestPlatform : public QObject {
   void timerEvents_data();
   void timerEvents();
   void commandButtonKeys();
+  void commandButtonNarrows_data();
+  void commandButtonNarrows();
 };
 
 // A picture box of 1100 x 120 units on a 629 x 317 pixel surface.
@@ -152,6 +155,29 @@ void TestPlatform::commandButtonKeys() {
   QVERIFY(!button->autoDefault());
   // The focus mark is drawn even though no Tab key moved the focus here.
   QVERIFY(window.testAttribute(Qt::WA_KeyboardFocusChange));
+}
+
+// A caption wider than its button is narrowed just enough to fit, as far as
+// half its width; one that fits is drawn as it is.
+void TestPlatform::commandButtonNarrows_data() {
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<int>("least");  // the stretch, in percent, at least and at most
+  QTest::addColumn<int>("most");
+  QTest::newRow("fits") << "Help" << 100 << 100;
+  QTest::newRow("a little too wide") << "Helpdesk" << 75 << 99;
+  QTest::newRow("far too wide") << "Information and help for everyone" << 50 << 50;
+}
+
+void TestPlatform::commandButtonNarrows() {
+  QFETCH(QString, caption);
+  QFETCH(int, least);
+  QFETCH(int, most);
+  QWidget window;
+  auto* button = new CommandButton(caption, &window);
+  button->setFont(gothicFont(GothicSize::Small, false, QLocale::c()));
+  button->setGeometry(0, 0, 57, 25);  // the main window's Help button
+  const int stretch = button->captionStretch();
+  QVERIFY2(stretch >= least && stretch <= most, qPrintable(QString::number(stretch)));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -7,15 +7,22 @@
 namespace {
 
 // IPAPGothic has no Hangul and lacks many simplified Chinese characters, and
-// draws the rest of a Chinese text in Japanese forms. For those languages a
-// face that has their script draws the whole text, so that a line never mixes
-// two designs; IPAPGothic stands behind it for anything it lacks.
+// draws the rest of a Chinese text in Japanese forms. It draws Cyrillic
+// full-width, as Japanese text sets it, and lacks Ukrainian's і, ї and є,
+// Turkish's ğ and ı, and most of Vietnamese's stacked accents. For those
+// languages a face made for their script draws the whole text, so that a line
+// never mixes two designs; IPAPGothic stands behind it for anything it lacks.
 QStringList familiesFor(const QLocale& language) {
   const QString standIn = QStringLiteral("IPAPGothic");
   switch (language.language()) {
     case QLocale::Chinese:
     case QLocale::Korean:
       return {QStringLiteral("WenQuanYi Micro Hei"), standIn};
+    case QLocale::Russian:
+    case QLocale::Ukrainian:
+    case QLocale::Turkish:
+    case QLocale::Vietnamese:
+      return {QStringLiteral("DejaVu Sans"), standIn};
     default:
       return {standIn};
   }

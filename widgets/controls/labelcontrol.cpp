@@ -9,11 +9,9 @@
 #include "accessibility/accessiblefactory.h"
 #include "accessibility/accessibletext.h"
 #include "accessibility/announcer.h"
+#include "controls/narrowedfont.h"
 
 namespace {
-
-constexpr int kFullStretch = 100;
-constexpr int kNarrowest = 50;
 
 // A label is read by its caption, as text.
 QAccessibleInterface* accessibleLabel(const QString& className, QObject* object) {
@@ -68,20 +66,11 @@ void LabelControl::fitCaption() const {
     return;
   }
   fitted_ = true;
-  // The stand-in face runs wider than the face these boxes were sized for: a
-  // caption that would be cut off is narrowed just enough to fit instead.
-  fittedFont_ = font();
-  stretch_ = kFullStretch;
-  QFontMetrics metrics(fittedFont_);
-  const int room = captionBox().width();
-  captionWidth_ = metrics.horizontalAdvance(caption_);
-  while (captionWidth_ > room && stretch_ > kNarrowest) {
-    stretch_ -= 1;
-    fittedFont_.setStretch(stretch_);
-    metrics = QFontMetrics(fittedFont_);
-    captionWidth_ = metrics.horizontalAdvance(caption_);
-  }
-  captionAscent_ = metrics.ascent();
+  const NarrowedFont fitted = narrowedToFit(font(), caption_, captionBox().width());
+  fittedFont_ = fitted.font;
+  stretch_ = fitted.stretch;
+  captionWidth_ = fitted.width;
+  captionAscent_ = QFontMetrics(fittedFont_).ascent();
 }
 
 void LabelControl::changeEvent(QEvent* event) {
