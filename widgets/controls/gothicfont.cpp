@@ -12,6 +12,8 @@ namespace {
 // Turkish's ğ and ı, and most of Vietnamese's stacked accents. For those
 // languages a face made for their script draws the whole text, so that a line
 // never mixes two designs; IPAPGothic stands behind it for anything it lacks.
+// Cyrillic words run long: Nimbus Sans, narrower than DejaVu Sans, keeps them
+// in the buttons and boxes sized for Japanese.
 QStringList familiesFor(const QLocale& language) {
   const QString standIn = QStringLiteral("IPAPGothic");
   switch (language.language()) {
@@ -20,6 +22,7 @@ QStringList familiesFor(const QLocale& language) {
       return {QStringLiteral("WenQuanYi Micro Hei"), standIn};
     case QLocale::Russian:
     case QLocale::Ukrainian:
+      return {QStringLiteral("Nimbus Sans"), standIn};
     case QLocale::Turkish:
     case QLocale::Vietnamese:
       return {QStringLiteral("DejaVu Sans"), standIn};
