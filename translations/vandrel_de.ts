@@ -10,6 +10,7 @@
 draw (verb) = ziehen
 draw (noun) = Ziehung
 trial (one draw) = Ziehung; number of experiments (the graph's axis) = Anzahl der Ziehungen
+the number of draws is counted in Ziehungen everywhere, never in Karten (1000 Ziehungen, not 1000 Karten from a deck of 52): %n card(s) = %n Ziehung(en); Total number of cards drawn = Ziehungen insgesamt; Number of cards in multiples of 3 drawn = Ziehungen mit einem Vielfachen von 3
 the experiment as a whole (Init) = Versuchsreihe
 ratio/relative frequency = relative Häufigkeit
 probability = Wahrscheinlichkeit
@@ -106,11 +107,11 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Gezogene Vielfache von 3</translation>
+        <translation>Ziehungen mit einem Vielfachen von 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>Gezogene Karten insgesamt</translation>
+        <translation>Ziehungen insgesamt</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
@@ -199,16 +200,16 @@ with replacement = mit Zurücklegen
         <source>%n card(s)</source>
         <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
         <translation>
-            <numerusform>%n Karte</numerusform>
-            <numerusform>%n Karten</numerusform>
+            <numerusform>%n Ziehung</numerusform>
+            <numerusform>%n Ziehungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%n von %1 ist ein Vielfaches von 3; relative Häufigkeit: %2.</numerusform>
-            <numerusform>%n von %1 sind Vielfache von 3; relative Häufigkeit: %2.</numerusform>
+            <numerusform>Bei %n von %1 wurde ein Vielfaches von 3 gezogen; relative Häufigkeit: %2.</numerusform>
+            <numerusform>Bei %n von %1 wurde ein Vielfaches von 3 gezogen; relative Häufigkeit: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -246,7 +247,7 @@ with replacement = mit Zurücklegen
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Eingezeichnete Ziehungen: %1. Letzte relative Häufigkeit: %2.</translation>
+        <translation>Eingezeichnete Ziehungen: %1. Relative Häufigkeit nach der letzten Ziehung: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
@@ -304,7 +305,7 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>Betrachtet wird die Wahrscheinlichkeit, beim Ziehen einer Karte</translation>
+        <translation>Betrachtet wird die Wahrscheinlichkeit, beim einmaligen Ziehen</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
@@ -349,11 +350,11 @@ with replacement = mit Zurücklegen
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Ein Klick auf [Diagramm] stellt in einem Diagramm dar, wie sich</translation>
+        <translation>Ein Klick auf [Diagramm] zeigt grafisch, wie sich</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>die relative Häufigkeit der gezogenen Vielfachen von 3</translation>
+        <translation>die relative Häufigkeit der Vielfachen von 3</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>

@@ -9,7 +9,8 @@
         <translatorcomment>Glosario (inglés = español):
 draw (verb) = sacar (una carta)
 draw (noun) = extracción
-trial (one draw, one repetition of the experiment) = extracción; &quot;number of experiments&quot; (on the graph and in the help) = número de extracciones
+trial (one draw, one repetition of the experiment) = extracción; the number of draws (&quot;number of experiments&quot; on the graph, &quot;cards drawn&quot; in the window and the screen reader) = número de extracciones, everywhere
+the count of draws that gave a multiple of 3 = veces que ha salido un múltiplo de 3
 experiment (the whole series, restarted by Init) = experimento
 automatic run = serie automática
 ratio / relative frequency = frecuencia relativa
@@ -30,12 +31,13 @@ Shuffle (button) = Barajar
 Exit (button) = Salir
 AutoStart (button) = Iniciar auto
 AutoStop (button) = Detener auto
-Init (button) = Borrar
+Init (button) = Reiniciar
 Graph display (button) = Ver gráfica
 Help (button) = Ayuda
 Close (button) = Cerrar
 graph = gráfica
 with replacement = con reemplazamiento
+operators with spaces: 4 × 4 = 16
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -97,7 +99,7 @@ with replacement = con reemplazamiento
     <message>
         <source>Init</source>
         <extracomment>Button: starts the experiment afresh, counts at 0.</extracomment>
-        <translation>Borrar</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>Graph display</source>
@@ -109,11 +111,11 @@ with replacement = con reemplazamiento
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Número de múltiplos de 3 obtenidos</translation>
+        <translation>Veces que ha salido un múltiplo de 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>Número total de cartas sacadas</translation>
+        <translation>Número total de extracciones</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
@@ -202,16 +204,16 @@ with replacement = con reemplazamiento
         <source>%n card(s)</source>
         <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
         <translation>
-            <numerusform>%n carta sacada</numerusform>
-            <numerusform>%n cartas sacadas</numerusform>
+            <numerusform>%n extracción</numerusform>
+            <numerusform>%n extracciones</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%n de %1 es múltiplo de 3; frecuencia relativa: %2.</numerusform>
-            <numerusform>%n de %1 son múltiplos de 3; frecuencia relativa: %2.</numerusform>
+            <numerusform>En %1, ha salido %n vez un múltiplo de 3; frecuencia relativa: %2.</numerusform>
+            <numerusform>En %1, ha salido %n veces un múltiplo de 3; frecuencia relativa: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -254,7 +256,7 @@ with replacement = con reemplazamiento
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Extracciones representadas: las 1000 primeras de %1. La frecuencia relativa en la extracción número 1000 es %2.</translation>
+        <translation>Extracciones representadas: las 1000 primeras de %1. La frecuencia relativa tras 1000 extracciones es %2.</translation>
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
@@ -262,7 +264,7 @@ with replacement = con reemplazamiento
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>La tabla muestra la frecuencia relativa en determinadas extracciones. Pulsa Espacio o Intro para escuchar la frecuencia relativa en forma de sonido: primero un tono suave para 0,30 y después un tono que sube y baja con la frecuencia relativa a lo largo de las extracciones, grave para 0 y agudo para 1; pulsa de nuevo o Esc para detenerlo.</translation>
+        <translation>La tabla muestra la frecuencia relativa para varios números de extracciones. Pulsa Espacio o Intro para escuchar la frecuencia relativa en forma de sonido: primero un tono suave para 0,30 y después un tono que sube y baja con la frecuencia relativa a lo largo de las extracciones, grave para 0 y agudo para 1; pulsa de nuevo o Esc para detenerlo.</translation>
     </message>
     <message>
         <source>Draws</source>
@@ -303,7 +305,7 @@ with replacement = con reemplazamiento
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>4 múltiplos de 3 (3, 6, 9 y la reina, que vale 12): 16 en total (4×4=16).</translation>
+        <translation>4 múltiplos de 3 (3, 6, 9 y la reina, que vale 12): en total, 4 × 4 = 16.</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
@@ -364,7 +366,7 @@ with replacement = con reemplazamiento
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>Haz clic en [Borrar] para empezar el experimento desde cero.</translation>
+        <translation>Haz clic en [Reiniciar] para empezar el experimento desde cero.</translation>
     </message>
     <message>
         <source>Help text</source>

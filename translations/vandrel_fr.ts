@@ -9,7 +9,9 @@
         <translatorcomment>Glossaire (English = français)
 draw (verb) = tirer
 draw (noun) = tirage
-trial (one draw) = tirage; number of experiments (the graph's axis) = nombre de tirages
+trial (one draw) = tirage
+number of draws (labels, graph axis, table, help, screen reader) = nombre de tirages; &quot;%n card(s)&quot; in the reader's tally = %n tirage(s)
+number of multiples of 3 drawn = nombre de multiples de 3 obtenus
 experiment (the whole series, restarted by Init) = expérience
 ratio/relative frequency = fréquence
 probability = probabilité
@@ -34,7 +36,7 @@ Close = Fermer
 graph = graphique
 with replacement = avec remise
 dashed line = ligne en tirets
-apostrophe = ’ (typographic)
+apostrophe = ’ (typographic) in every text, except the help window&apos;s lines (Form4 lines), whose face IPAPGothic draws ’ with a gap after it (&quot;qu’ une&quot;): there the straight &apos; is used
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -108,11 +110,11 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Nombre de multiples de 3 tirés</translation>
+        <translation>Nombre de multiples de 3 obtenus</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>Nombre total de cartes tirées</translation>
+        <translation>Nombre total de tirages</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
@@ -201,16 +203,16 @@ apostrophe = ’ (typographic)
         <source>%n card(s)</source>
         <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
         <translation>
-            <numerusform>%n carte</numerusform>
-            <numerusform>%n cartes</numerusform>
+            <numerusform>%n tirage</numerusform>
+            <numerusform>%n tirages</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%n sur %1 est un multiple de 3&#xa0;; fréquence&#xa0;: %2.</numerusform>
-            <numerusform>%n sur %1 sont des multiples de 3&#xa0;; fréquence&#xa0;: %2.</numerusform>
+            <numerusform>Sur %1, %n a donné un multiple de 3&#xa0;; fréquence&#xa0;: %2.</numerusform>
+            <numerusform>Sur %1, %n ont donné un multiple de 3&#xa0;; fréquence&#xa0;: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -265,7 +267,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>Draws</source>
-        <translation>Tirages</translation>
+        <translation>Nombre de tirages</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -290,7 +292,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>There is a set of playing cards.</source>
-        <translation>On dispose d’un jeu de cartes.</translation>
+        <translation>On dispose d&apos;un jeu de cartes.</translation>
     </message>
     <message>
         <source>Use 52 cards excluding 2 jokers.</source>
@@ -306,7 +308,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>On s’intéresse à la probabilité qu’une carte tirée au hasard parmi</translation>
+        <translation>On s&apos;intéresse à la probabilité qu&apos;une carte tirée au hasard parmi</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
@@ -318,15 +320,15 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Pourtant, en pratique, si l’on tire 52 fois une carte avec remise, on</translation>
+        <translation>Pourtant, en pratique, si l&apos;on tire 52 fois une carte avec remise,</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
-        <translation>n’obtient pas forcément exactement 16 fois un multiple de 3.</translation>
+        <translation>on n&apos;obtient pas forcément exactement 16 fois un multiple de 3.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>Quel est alors le lien entre les résultats obtenus</translation>
+        <translation>Quel est alors le lien entre la fréquence observée</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
@@ -334,7 +336,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>【Operation method】</source>
-        <translation>【Mode d’emploi】</translation>
+        <translation>【Mode d&apos;emploi】</translation>
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
@@ -347,7 +349,7 @@ apostrophe = ’ (typographic)
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>puis sur [Arrêt auto] pour l’arrêter.</translation>
+        <translation>puis sur [Arrêt auto] pour l&apos;arrêter.</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
@@ -355,15 +357,15 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>de la fréquence des multiples de 3 parmi les cartes tirées en fonction</translation>
+        <translation>de la fréquence des multiples de 3 parmi les cartes tirées</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>du nombre de tirages.</translation>
+        <translation>en fonction du nombre de tirages.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>Cliquer sur [Réinit.] pour recommencer l’expérience à zéro.</translation>
+        <translation>Cliquer sur [Réinit.] pour recommencer l&apos;expérience à zéro.</translation>
     </message>
     <message>
         <source>Help text</source>

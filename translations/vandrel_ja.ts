@@ -6,17 +6,26 @@
     <message>
         <source>Vandrel</source>
         <extracomment>The program&apos;s name in the software centre.</extracomment>
+        <translatorcomment>用語集（English = 日本語）
+draw (verb) = 引く; number of draws (the labels, the graph&apos;s &quot;number of experiments&quot;, the table&apos;s &quot;Draws&quot;, the help) = カードを引いた回数
+multiples of 3 drawn = 3の倍数が出た回数
+ratio / share / relative frequency = 相対度数 (the school term; never 確率, which is 16/52 and does not move)
+probability = 確率; theoretical probability = 理論上の確率 (the help first says 計算で求めた確率)
+with replacement = 引いてはもどす
+experiment (the whole series, restarted by Init) = 実験; automatic run = 自動実験
+card names: %2の%1 (ハートのクイーン); suits スペード, クローバー, ハート, ダイヤ
+≒ as printed in Japanese textbooks; button names in ［ ］</translatorcomment>
         <translation>Vandrel</translation>
     </message>
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>トランプを引いて、3の倍数の割合が確率16/52に近づくようすを見よう</translation>
+        <translation>トランプを引いて、3の倍数のカードが出る相対度数が確率16/52に近づくようすを見よう</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、または自動で1000回カードを引き、3の倍数のカードの割合が理論上の確率16/52に近づくようすを、数とグラフで確かめます。</translation>
+        <translation>Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、または自動で1000回カードを引き、3の倍数のカードが出る相対度数が理論上の確率16/52に近づくようすを、数値とグラフで確かめます。</translation>
     </message>
 </context>
 <context>
@@ -29,12 +38,12 @@
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>トランプを引いて、3の倍数のカードの割合が16/52に近づくようすを見よう</translation>
+        <translation>トランプを引いて、3の倍数のカードが出る相対度数が16/52に近づくようすを見よう</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
         <extracomment>Search words for the menu, each ended by a semicolon; keep the semicolons, no spaces around them.</extracomment>
-        <translation>確率;トランプ;統計;</translation>
+        <translation>確率;トランプ;統計;相対度数;</translation>
     </message>
 </context>
 <context>
@@ -152,7 +161,7 @@
     </message>
     <message>
         <source>An automatic run of 1000 draws has started.</source>
-        <translation>1000回の自動実験を始めました。</translation>
+        <translation>カードを自動で1000回引く実験を始めました。</translation>
     </message>
     <message>
         <source>The automatic run was stopped.</source>
@@ -178,7 +187,7 @@
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%1のうち%n回、3の倍数が出ました。割合は%2です。</numerusform>
+            <numerusform>%1のうち%n回、3の倍数が出ました。相対度数は%2です。</numerusform>
         </translation>
     </message>
 </context>
@@ -186,7 +195,7 @@
     <name>Form2</name>
     <message>
         <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
-        <translation>（縦軸：3の倍数のカードの割合）</translation>
+        <translation>（縦軸：3の倍数のカードが出た相対度数）</translation>
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
@@ -207,7 +216,7 @@
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>3の倍数のカードの割合（下が0.00、上が1.00）と、カードを引いた回数（左が0、右が1000）の関係を表すグラフです。破線は割合0.30を示します。</translation>
+        <translation>3の倍数のカードが出た相対度数（下が0.00、上が1.00）と、カードを引いた回数（左が0、右が1000）の関係を表すグラフです。破線は相対度数0.30を示します。</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -216,12 +225,12 @@
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>%1回分を描いています。%1回目の割合は%2です。</translation>
+        <translation>%1回分が描かれています。%1回引いたときの相対度数は%2です。</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>%1回のうち、最初の1000回分を描いています。1000回目の割合は%2です。</translation>
+        <translation>%1回のうち、最初の1000回分が描かれています。1000回引いたときの相対度数は%2です。</translation>
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
@@ -229,7 +238,7 @@
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>表は、いくつかの回数での割合を示します。スペースキーかEnterキーを押すと、割合を音で聞けます。はじめに割合0.30を表す小さな音が鳴り、続いて割合に合わせて音の高さが変わります（0は低く、1は高い音）。もう一度押すか、Escキーで止まります。</translation>
+        <translation>表は、いくつかの回数での相対度数を示します。スペースキーかEnterキーを押すと、相対度数を音で聞けます。はじめに相対度数0.30を表す小さな音が鳴り、続いて、引いた回数の順に、相対度数に合わせて高さが上下する音が鳴ります（0は低い音、1は高い音）。もう一度押すか、Escキーを押すと止まります。</translation>
     </message>
     <message>
         <source>Draws</source>
@@ -237,7 +246,7 @@
     </message>
     <message>
         <source>Ratio</source>
-        <translation>割合</translation>
+        <translation>相対度数</translation>
     </message>
 </context>
 <context>
@@ -294,7 +303,7 @@
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>では、計算で求めた理論上の確率16/52と、実際の結果には</translation>
+        <translation>では、理論上の確率16/52と、実際の結果には</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
@@ -323,7 +332,7 @@
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>3の倍数のカードが出た割合との関係が</translation>
+        <translation>3の倍数のカードが出た相対度数との関係が</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
@@ -342,7 +351,7 @@
     <name>Vandrel</name>
     <message>
         <source>© 2026 The Vandrel developers</source>
-        <translation>© 2026 Vandrel 開発者</translation>
+        <translation>© 2026 Vandrel 開発チーム</translation>
     </message>
 </context>
 </TS>

@@ -10,7 +10,7 @@
 draw (verb) = 뽑다
 draw (noun) = 뽑기; number of draws = 뽑은 횟수
 trial / experiment = 실험 (the whole run only); number of experiments (the graph's axis) = 뽑은 횟수, the one name of the number of draws; draws are counted in 번/회, cards in 장
-ratio / relative frequency = 상대도수
+ratio / relative frequency = 상대도수; the share of multiples of 3 = 3의 배수 카드가 나온 상대도수 (an event's relative frequency, as in 앞면이 나온 상대도수), beside the label 3의 배수가 나온 횟수
 probability = 확률; theoretical probability (16/52, found by counting) = 수학적 확률; the ratio shown is 상대도수, never 통계적 확률
 multiple of 3 = 3의 배수
 spades = 스페이드
@@ -36,12 +36,12 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>3의 배수 카드의 상대도수가 16/52에 가까워지는 것을 관찰합니다</translation>
+        <translation>3의 배수 카드가 나온 상대도수가 16/52에 가까워지는 것을 관찰합니다</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel은 52장의 트럼프 카드 한 벌로 확률을 배우는 프로그램입니다. 학생들은 카드를 직접 뽑거나 자동으로 1000번 빠르게 뽑으면서, 숫자가 3의 배수인 카드의 상대도수가 수학적 확률 16/52에 가까워지는 것을 관찰합니다. 수학적 확률은 상대도수 옆에 표시되고, 뽑은 횟수에 따른 상대도수의 변화는 그래프로 그려집니다.</translation>
+        <translation>Vandrel은 52장의 트럼프 카드 한 벌로 확률을 배우는 프로그램입니다. 학생들은 카드를 직접 뽑거나 자동으로 1000번 빠르게 뽑으면서, 숫자가 3의 배수인 카드가 나온 상대도수가 수학적 확률 16/52에 가까워지는 것을 관찰합니다. 수학적 확률은 상대도수 옆에 표시되고, 뽑은 횟수에 따른 상대도수의 변화는 그래프로 그려집니다.</translation>
     </message>
 </context>
 <context>
@@ -54,7 +54,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>트럼프 카드를 뽑으며 3의 배수 카드의 상대도수가 16/52에 가까워지는 것을 관찰합니다</translation>
+        <translation>트럼프 카드를 뽑으며 3의 배수 카드가 나온 상대도수가 16/52에 가까워지는 것을 관찰합니다</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
@@ -182,7 +182,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>An automatic run of 1000 draws has started.</source>
-        <translation>1000회 뽑는 자동 실험이 시작되었습니다.</translation>
+        <translation>카드를 1000회 뽑는 자동 실험이 시작되었습니다.</translation>
     </message>
     <message>
         <source>The automatic run was stopped.</source>
@@ -211,7 +211,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <name>Form2</name>
     <message>
         <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
-        <translation>(세로축: 3의 배수 카드의 상대도수)</translation>
+        <translation>(세로축: 3의 배수 카드가 나온 상대도수)</translation>
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
@@ -232,7 +232,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>3의 배수 카드의 상대도수(아래쪽 0.00부터 위쪽 1.00까지)를 뽑은 횟수(왼쪽 0부터 오른쪽 1000까지)에 따라 나타낸 그래프입니다. 점선은 상대도수 0.30을 나타냅니다.</translation>
+        <translation>3의 배수 카드가 나온 상대도수(아래쪽 0.00부터 위쪽 1.00까지)를 뽑은 횟수(왼쪽 0부터 오른쪽 1000까지)에 따라 나타낸 그래프입니다. 점선은 상대도수 0.30을 나타냅니다.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -241,12 +241,12 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>그래프에 그려진 뽑은 횟수는 %1회입니다. 마지막으로 그려진 상대도수는 %2입니다.</translation>
+        <translation>그래프에는 뽑은 횟수 %1회까지의 상대도수가 그려져 있습니다. 마지막 상대도수는 %2입니다.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>%1회 중 처음 1000회를 그렸습니다. 1000회까지의 상대도수는 %2입니다.</translation>
+        <translation>그래프에는 뽑은 횟수 %1회 중 처음 1000회까지의 상대도수가 그려져 있습니다. 뽑은 횟수가 1000회일 때의 상대도수는 %2입니다.</translation>
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
@@ -348,7 +348,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>뽑은 횟수와 3의 배수 카드의 상대도수 사이의 관계가</translation>
+        <translation>뽑은 횟수와 3의 배수 카드가 나온 상대도수 사이의 관계가</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
@@ -367,7 +367,7 @@ Button names in the help are in [ ] brackets; the sign ≒ is kept, as Korean te
     <name>Vandrel</name>
     <message>
         <source>© 2026 The Vandrel developers</source>
-        <translation>© 2026 Vandrel 개발자</translation>
+        <translation>© 2026 Vandrel 개발팀</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
         <translatorcomment>Glossário (inglês = português do Brasil):
 draw (verb) = retirar (uma carta)
 draw (noun) = retirada
-trial (one draw, one repetition of the experiment) = retirada; &quot;number of experiments&quot; (on the graph and in the help) = número de retiradas
+trial (one draw, one repetition of the experiment) = retirada; the number of draws is &quot;número de retiradas&quot; everywhere: the label (&quot;Número total de retiradas&quot;), the graph&apos;s axis (its &quot;number of experiments&quot;), the table&apos;s column, the help and the reader&apos;s tally (&quot;312 de 1000 retiradas&quot;), never &quot;cartas retiradas&quot;, which would make 1000 cards of a deck of 52
 experiment (the whole series, restarted by Init) = experimento
 automatic run = série automática
 ratio / relative frequency = frequência relativa
@@ -113,7 +113,7 @@ with replacement = com reposição
     </message>
     <message>
         <source>Total number of cards drawn</source>
-        <translation>Número total de cartas retiradas</translation>
+        <translation>Número total de retiradas</translation>
     </message>
     <message>
         <source>Total number of playing cards</source>
@@ -202,16 +202,16 @@ with replacement = com reposição
         <source>%n card(s)</source>
         <extracomment>The number of cards drawn (&quot;12 cards&quot;), which the tally &quot;%n of %1 are multiples of 3; ratio %2.&quot; puts in as its %1.</extracomment>
         <translation>
-            <numerusform>%n carta retirada</numerusform>
-            <numerusform>%n cartas retiradas</numerusform>
+            <numerusform>%n retirada</numerusform>
+            <numerusform>%n retiradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>%n de %1 é múltiplo de 3; frequência relativa: %2.</numerusform>
-            <numerusform>%n de %1 são múltiplos de 3; frequência relativa: %2.</numerusform>
+            <numerusform>%n de %1 resultou em um múltiplo de 3; frequência relativa: %2.</numerusform>
+            <numerusform>%n de %1 resultaram em múltiplos de 3; frequência relativa: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -266,7 +266,7 @@ with replacement = com reposição
     </message>
     <message>
         <source>Draws</source>
-        <translation>Retiradas</translation>
+        <translation>Número de retiradas</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -303,7 +303,7 @@ with replacement = com reposição
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>(3, 6, 9 e a dama, que vale 12); portanto, são 16 ao todo (4×4=16).</translation>
+        <translation>(3, 6, 9 e a dama, que vale 12); portanto, são 16 ao todo (4 × 4 = 16).</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
@@ -352,15 +352,15 @@ with replacement = com reposição
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Ao clicar em [Ver gráfico], aparece um gráfico que mostra a relação</translation>
+        <translation>Ao clicar em [Ver gráfico], aparece um gráfico</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>entre o número de retiradas e a frequência relativa</translation>
+        <translation>que mostra a relação entre o número de retiradas e</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>dos múltiplos de 3 obtidos.</translation>
+        <translation>a frequência relativa dos múltiplos de 3 obtidos.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>

@@ -303,7 +303,7 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
-        <translation>考虑抽到的牌的点数是3的倍数的概率。</translation>
+        <translation>抽到的牌的点数是3的倍数的概率是多少？</translation>
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
@@ -331,11 +331,11 @@ Button names in the help are quoted with “…”, as Chinese textbooks do; ≈
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
-        <translation>手动进行时，先单击“洗牌”按钮，再单击“抽牌”按钮。</translation>
+        <translation>手动抽牌时，先单击“洗牌”按钮，再单击“抽牌”按钮。</translation>
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>自动进行时，单击“自动开始”按钮；要停止时，</translation>
+        <translation>自动抽牌时，单击“自动开始”按钮；要停止时，</translation>
     </message>
     <message>
         <source>button.</source>

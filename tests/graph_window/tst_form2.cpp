@@ -189,7 +189,7 @@ void TestForm2::windowPlace() {
   QCOMPARE(close->geometry(), QRect(584, 0, 65, 25));
   QCOMPARE(close->text(), QStringLiteral("Close"));
   QCOMPARE(japaneseCaptions([](Session& japanese) { return japanese.openGraph(); }),
-           (QStringList{"グラフ © 2026 Vandrel 開発者", "閉じる"}));
+           (QStringList{"グラフ © 2026 Vandrel 開発チーム", "閉じる"}));
   auto* rule = graph->findChild<LineControl*>();
   QCOMPARE(rule->from(), QPoint(0, 24));
   QCOMPARE(rule->to(), QPoint(648, 24));

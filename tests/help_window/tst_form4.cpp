@@ -55,20 +55,20 @@ const QStringList kExpectedJapanese{
     line(5, "ジョーカー2枚を除いた52枚を使います。"),
     line(5, "スペード、クローバー、ダイヤ、ハートのどれにも、3の倍数"),
     line(4, "（3、6、9、クイーン=12）が4枚ずつあり、全部で16枚（4×4=16）です。"),
-    line(5, "この52枚から1枚を引くとき、そのカードが3の倍数である"),
-    line(4, "確率を考えます。"),
+    line(5, "この52枚から1枚を引くとき、"),
+    line(4, "そのカードが3の倍数である確率を考えます。"),
     line(5, "52枚のうち16枚が3の倍数なので、計算で求めた確率は16/52です。"),
     line(5, "しかし実際には、1枚引いてはもどすことを52回くり返しても、"),
     line(4, "3の倍数のカードがちょうど16回出るとはかぎりません。"),
-    line(5, "では、計算で求めた理論上の確率16/52と、実際の結果には"),
+    line(5, "では、理論上の確率16/52と、実際の結果には"),
     line(4, "どのような関係があるでしょうか。"),
     {},
     line(1, "【操作方法】"),
     line(5, "手動で行うときは、［シャッフル］を押してから［引く］を押します。"),
     line(5, "自動で行うときは、［自動スタート］を押し、止めるときは"),
     line(4, "［自動ストップ］を押します。"),
-    line(5, "［グラフ表示］を押すと、実験の回数と、3の倍数のカードが"),
-    line(4, "出た割合との関係が"),
+    line(5, "［グラフ表示］を押すと、カードを引いた回数と、"),
+    line(4, "3の倍数のカードが出た相対度数との関係が"),
     line(4, "グラフで表示されます。"),
     line(5, "［初期化］を押すと、実験を最初からやり直せます。"),
 };
@@ -94,22 +94,22 @@ const QMap<QString, QStringList> kHelpFacts{
     {"ko",
      {"조커 2장을 뺀 52장", "3의 배수인 카드가 4장씩(3, 6, 9, %1=12)", "모두 16장(4×4=16)",
       "이 52장 중에서", "52장 중 16장이 3의 배수", "확률은 16/52", "52번 반복", "꼭 16번",
-      "이론적 확률 16/52"}},
+      "수학적 확률 16/52"}},
     {"es",
      {"sus 52 cartas, sin los 2 comodines", "4 múltiplos de 3 (3, 6, 9 y la %1, que vale 12)",
-      "en total hay 16 (4×4=16)", "de estas 52", "hay 16 múltiplos de 3 en 52 cartas",
+      "en total, 4 × 4 = 16", "de estas 52", "hay 16 múltiplos de 3 en 52 cartas",
       "la probabilidad es 16/52", "una carta 52 veces", "exactamente 16 veces", "teórica 16/52"}},
     {"pt_BR",
      {"as 52 cartas, sem os 2 curingas", "4 múltiplos de 3 (3, 6, 9 e a %1, que vale 12)",
-      "são 16 ao todo (4×4=16)", "destas 52", "há 16 múltiplos de 3 nas 52 cartas",
+      "são 16 ao todo (4 × 4 = 16)", "destas 52", "há 16 múltiplos de 3 nas 52 cartas",
       "a probabilidade é 16/52", "uma carta 52 vezes", "exatamente 16 vezes", "teórica 16/52"}},
     {"fr",
      {"les 52 cartes, sans les 2 jokers", "4 multiples de 3 (3, 6, 9 et la %1 = 12)",
       "soit 16 en tout (4 × 4 = 16)", "ces 52 cartes", "16 cartes sur 52 sont des multiples de 3",
-      "elle vaut 16/52", "52 fois une carte", "exactement 16 fois", "théorique 16/52"}},
+      "la probabilité vaut 16/52", "52 fois une carte", "exactement 16 fois", "théorique 16/52"}},
     {"de",
      {"die 52 Karten ohne die 2 Joker", "4 Karten, deren Wert ein Vielfaches von 3 ist",
-      "(3, 6, 9, %1 = 12)", "also 16 Karten (4 · 4 = 16)", "aus diesen 52 Karten",
+      "(3, 6, 9, %1 = 12)", "zusammen 16 (4 · 4 = 16)", "aus diesen 52 Karten",
       "Da 16 der 52 Karten Vielfache von 3 sind", "rechnerisch 16/52", "52-mal eine Karte",
       "genau 16-mal", "Wahrscheinlichkeit 16/52"}}};
 
@@ -152,7 +152,7 @@ void TestForm4::helpWindow_data() {
                            << "Close" << kExpectedLines << "help"
                            << QList<int>{0, 0, 1, 12, 1032, 1032, 1006, 0};
   QTest::newRow("Japanese") << kJapanese
-                            << " トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発者"
+                            << " トランプ\u3000ヘルプ（問題と操作方法） © 2026 Vandrel 開発チーム"
                             << "閉じる" << kExpectedJapanese << "help_ja"
                             << QList<int>{0, 0, 1, 7, 505, 505, 489, 0};
 }

@@ -189,7 +189,7 @@ void TestForm1::window() {
   QCOMPARE(QAccessible::queryAccessibleInterface(s.form)->text(QAccessible::Name),
            s.form->windowTitle());
   QCOMPARE(japaneseCaptions([](Session& japanese) { return japanese.form; }),
-           (QStringList{QStringLiteral("Vandrel\u3000© 2026 Vandrel 開発者"), "引く"}));
+           (QStringList{QStringLiteral("Vandrel\u3000© 2026 Vandrel 開発チーム"), "引く"}));
   for (int index = 1; index <= kCardCount; ++index) {
     QCOMPARE(QAccessible::queryAccessibleInterface(cardOf(s.form, index))->text(QAccessible::Name),
              cardName(index));
