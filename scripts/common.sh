@@ -8,7 +8,7 @@ VANDREL_BUILD="$VANDREL_ROOT/build"
 VANDREL_PACKAGES=(
   g++ cmake ninja-build
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  fonts-dejavu-core fonts-ipafont-gothic fonts-urw-base35 fonts-wqy-microhei
+  fonts-dejavu-core fonts-ipafont-gothic fonts-liberation2 fonts-wqy-microhei
   gstreamer1.0-plugins-base gstreamer1.0-pulseaudio
   xvfb xauth
   libxcb1-dev

@@ -8,12 +8,13 @@
         <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Glosarium (English = Bahasa Indonesia)
 draw (verb) = mengambil (kartu)
-draw (noun) = pengambilan; number of draws (also the graph&apos;s &quot;number of experiments&quot;) = banyak pengambilan
+draw (noun) = pengambilan; number of draws (also the graph&apos;s &quot;number of experiments&quot; and the table&apos;s &quot;Draws&quot;) = banyak pengambilan
+number of draws that gave a multiple of 3 = banyak kemunculan kartu kelipatan 3 (&quot;kartu kelipatan 3 muncul 312 kali&quot;), never counted as cards
 experiment (the whole series, restarted by Init) = percobaan; automatic run = pengambilan otomatis
 ratio / relative frequency = frekuensi relatif
-probability = peluang; theoretical probability = peluang teoretis
+probability = peluang; theoretical probability = peluang teoretis (KBBI spelling)
 with replacement = dengan pengembalian
-multiple of 3 = kelipatan 3
+multiple of 3 = kelipatan 3; the share of multiples of 3 = frekuensi relatif kartu kelipatan 3 (always with kartu)
 spades = sekop
 clubs / clovers = keriting
 hearts = hati
@@ -27,10 +28,10 @@ Draw (button) = Ambil
 Shuffle = Kocok
 Exit = Keluar
 AutoStart = Mulai otomatis
-AutoStop = Stop otomatis
+AutoStop = Hentikan otomatis (&quot;stop&quot; is not standard Indonesian)
 Init = Ulang
 Graph display = Grafik
-Help (button) = Bantu; the help window = Bantuan
+Help (button) and the help window = Bantuan
 Close = Tutup
 graph = grafik
 dashed line = garis putus-putus
@@ -40,12 +41,12 @@ dashed line = garis putus-putus
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>Amati frekuensi relatif kelipatan 3 menjadi stabil di sekitar 16/52</translation>
+        <translation>Amati bagaimana frekuensi relatif kartu kelipatan 3 menjadi stabil di sekitar 16/52</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel mengajarkan peluang dengan seperangkat kartu bridge berisi 52 kartu. Siswa mengambil kartu secara manual atau dalam 1000 pengambilan otomatis yang cepat, lalu mengamati frekuensi relatif kartu yang nilainya kelipatan 3 menjadi stabil di sekitar peluang teoretis 16/52. Frekuensi relatif ditampilkan di samping 16/52 dan digambarkan pada grafik terhadap banyak pengambilan.</translation>
+        <translation>Vandrel mengajarkan peluang dengan seperangkat kartu bridge berisi 52 kartu. Siswa mengambil kartu secara manual atau dalam 1000 pengambilan otomatis yang cepat, lalu mengamati bagaimana frekuensi relatif kartu yang nilainya kelipatan 3 menjadi stabil di sekitar peluang teoretis 16/52. Frekuensi relatif ditampilkan di samping 16/52 dan digambarkan pada grafik terhadap banyak pengambilan.</translation>
     </message>
 </context>
 <context>
@@ -58,7 +59,7 @@ dashed line = garis putus-putus
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>Ambil kartu dan amati frekuensi relatif kelipatan 3 menjadi stabil di sekitar 16/52</translation>
+        <translation>Ambil kartu dan amati bagaimana frekuensi relatif kartu kelipatan 3 menjadi stabil di sekitar 16/52</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
@@ -90,7 +91,7 @@ dashed line = garis putus-putus
     <message>
         <source>AutoStop</source>
         <extracomment>Button: stops the automatic run.</extracomment>
-        <translation>Stop otomatis</translation>
+        <translation>Hentikan otomatis</translation>
     </message>
     <message>
         <source>Init</source>
@@ -103,11 +104,11 @@ dashed line = garis putus-putus
     </message>
     <message>
         <source>Help</source>
-        <translation>Bantu</translation>
+        <translation>Bantuan</translation>
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Banyak kelipatan 3 yang terambil</translation>
+        <translation>Banyak kemunculan kartu kelipatan 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
@@ -207,7 +208,7 @@ dashed line = garis putus-putus
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>Dari %1, %n kali terambil kelipatan 3; frekuensi relatif: %2.</numerusform>
+            <numerusform>Dari %1, kartu kelipatan 3 muncul %n kali; frekuensi relatif: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -245,12 +246,12 @@ dashed line = garis putus-putus
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Pengambilan yang digambarkan: %1. Frekuensi relatif terakhir: %2.</translation>
+        <translation>Banyak pengambilan yang digambarkan: %1. Frekuensi relatif terakhir: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Pengambilan yang digambarkan: 1000 pertama dari %1. Frekuensi relatif setelah 1000 pengambilan: %2.</translation>
+        <translation>Yang digambarkan: 1000 pengambilan pertama dari %1 pengambilan. Frekuensi relatif setelah 1000 pengambilan: %2.</translation>
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
@@ -258,11 +259,11 @@ dashed line = garis putus-putus
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>Tabel memuat frekuensi relatif pada beberapa banyak pengambilan terpilih. Tekan Spasi atau Enter untuk mendengar frekuensi relatif sebagai bunyi: mula-mula nada lembut untuk 0,30, lalu nada yang naik turun mengikuti frekuensi relatif sepanjang pengambilan, rendah untuk 0 dan tinggi untuk 1; tekan lagi atau Esc untuk berhenti.</translation>
+        <translation>Tabel memuat frekuensi relatif untuk beberapa nilai banyak pengambilan. Tekan Spasi atau Enter untuk mendengar frekuensi relatif sebagai bunyi: mula-mula nada lembut untuk 0,30, lalu nada yang naik turun mengikuti frekuensi relatif (rendah untuk 0, tinggi untuk 1) dari pengambilan pertama sampai terakhir; tekan lagi atau Esc untuk berhenti.</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Pengambilan</translation>
+        <translation>Banyak pengambilan</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -311,23 +312,23 @@ dashed line = garis putus-putus
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
-        <translation>Dari 52 kartu, 16 adalah kelipatan 3, sehingga peluangnya 16/52.</translation>
+        <translation>Dari 52 kartu, ada 16 kartu kelipatan 3, sehingga peluangnya 16/52.</translation>
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Namun, jika satu kartu diambil 52 kali dengan pengembalian,</translation>
+        <translation>Namun, jika kartu diambil satu per satu dengan pengembalian</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
-        <translation>ternyata kartu kelipatan 3 belum tentu muncul tepat 16 kali.</translation>
+        <translation>sebanyak 52 kali, kartu kelipatan 3 belum tentu muncul tepat 16 kali.</translation>
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>Lalu, bagaimana hubungan antara hasil yang diperoleh</translation>
+        <translation>Lalu, bagaimana hubungan antara hasil percobaan</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>dengan peluang teoretis 16/52 yang diperoleh dari perhitungan?</translation>
+        <translation>dan peluang teoretis 16/52 yang diperoleh dari perhitungan?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -344,7 +345,7 @@ dashed line = garis putus-putus
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>lalu klik [Stop otomatis] untuk menghentikan.</translation>
+        <translation>lalu klik [Hentikan otomatis] untuk menghentikannya.</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
@@ -352,7 +353,7 @@ dashed line = garis putus-putus
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>frekuensi relatif kelipatan 3 yang terambil berubah</translation>
+        <translation>frekuensi relatif kartu kelipatan 3 berubah</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>

@@ -34,7 +34,8 @@ Help = Guida
 Close = Chiudi
 graph = grafico
 dashed line = linea tratteggiata
-apostrophe = ’ (typographic)
+apostrophe = ’ (typographic); the help lines, the help caption and the window labels use no apostrophe at all, because the window face (IPAPGothic) draws ’ as a wide glyph that shows as a gap (c ’è)
+Number of cards in multiples of 3 drawn (label) = Numero di estrazioni di un multiplo di 3 (draws are counted, not cards: 312 of 1000 draws, never 312 of the 16 cards)
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -108,7 +109,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Numero di multipli di 3 estratti</translation>
+        <translation>Numero di estrazioni di un multiplo di 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
@@ -277,7 +278,7 @@ apostrophe = ’ (typographic)
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> Carte da gioco – Guida (problema e istruzioni per l’uso) </translation>
+        <translation> Carte da gioco – Guida (problema e istruzioni) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -298,11 +299,11 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
-        <translation>In ogni seme (picche, fiori, quadri e cuori) ci sono</translation>
+        <translation>In ogni seme (picche, fiori, quadri e cuori) ci sono 4 multipli di 3</translation>
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>4 multipli di 3 (3, 6, 9 e la donna = 12), quindi 16 in tutto (4 × 4 = 16).</translation>
+        <translation>(3, 6, 9 e la donna, che vale 12), quindi 16 in tutto (4 × 4 = 16).</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
@@ -326,7 +327,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>Che relazione c’è allora tra i risultati ottenuti</translation>
+        <translation>Che relazione esiste allora tra i risultati delle estrazioni</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
@@ -334,7 +335,7 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>【Operation method】</source>
-        <translation>【Istruzioni per l’uso】</translation>
+        <translation>【Istruzioni】</translation>
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
@@ -351,19 +352,19 @@ apostrophe = ’ (typographic)
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Facendo clic su [Grafico], un grafico mostra come varia</translation>
+        <translation>Fare clic su [Grafico] per vedere in un grafico</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>la frequenza relativa dei multipli di 3 estratti</translation>
+        <translation>la frequenza relativa dei multipli di 3</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
-        <translation>al variare del numero di estrazioni.</translation>
+        <translation>in funzione del numero di estrazioni.</translation>
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>Fare clic su [Azzera] per ricominciare l’esperimento da capo.</translation>
+        <translation>Fare clic su [Azzera] per iniziare un nuovo esperimento.</translation>
     </message>
     <message>
         <source>Help text</source>

@@ -33,6 +33,7 @@ Help = Help
 Close = Sluiten
 graph = grafiek
 dashed line = gestreepte lijn
+Number of cards in multiples of 3 drawn (label) = Aantal trekkingen met een veelvoud van 3 (draws are counted, not cards: 312 of 1000 draws, never 312 of the 16 multiples of 3 in the deck)
 ≒ = ≈</translatorcomment>
         <translation>Vandrel</translation>
     </message>
@@ -44,7 +45,7 @@ dashed line = gestreepte lijn
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel leert kansrekening met een spel van 52 speelkaarten. Leerlingen trekken kaarten met de hand of in een snelle automatische reeks van 1000 trekkingen en zien hoe de relatieve frequentie van de kaarten met een waarde die een veelvoud van 3 is, zich stabiliseert rond de theoretische kans 16/52. De relatieve frequentie staat naast 16/52 en wordt in een grafiek uitgezet tegen het aantal trekkingen.</translation>
+        <translation>Met Vandrel leren leerlingen kansrekening met een spel van 52 speelkaarten. Ze trekken kaarten met de hand of in een snelle automatische reeks van 1000 trekkingen en zien hoe de relatieve frequentie van de kaarten met een waarde die een veelvoud van 3 is, zich stabiliseert rond de theoretische kans 16/52. De relatieve frequentie staat naast 16/52 en wordt in een grafiek uitgezet tegen het aantal trekkingen.</translation>
     </message>
 </context>
 <context>
@@ -106,7 +107,7 @@ dashed line = gestreepte lijn
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Aantal getrokken veelvouden van 3</translation>
+        <translation>Aantal trekkingen met een veelvoud van 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
@@ -237,7 +238,7 @@ dashed line = gestreepte lijn
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>Relatieve frequentie van de veelvouden van 3, van 0,00 onderaan tot 1,00 bovenaan, uitgezet tegen het aantal trekkingen, van 0 links tot 1000 rechts. Een gestreepte lijn geeft de relatieve frequentie 0,30 aan.</translation>
+        <translation>De relatieve frequentie van de veelvouden van 3, van 0,00 onderaan tot 1,00 bovenaan, uitgezet tegen het aantal trekkingen, van 0 links tot 1000 rechts. Een gestreepte lijn geeft de relatieve frequentie 0,30 aan.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -246,12 +247,12 @@ dashed line = gestreepte lijn
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Uitgezette trekkingen: %1. Laatste relatieve frequentie: %2.</translation>
+        <translation>Aantal uitgezette trekkingen: %1. Laatste relatieve frequentie: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Uitgezette trekkingen: de eerste 1000 van %1. Relatieve frequentie na 1000 trekkingen: %2.</translation>
+        <translation>Uitgezet zijn de eerste 1000 van %1 trekkingen. Relatieve frequentie na 1000 trekkingen: %2.</translation>
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
@@ -259,7 +260,7 @@ dashed line = gestreepte lijn
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>De tabel geeft de relatieve frequentie bij gekozen aantallen trekkingen. Druk op Spatie of Enter om de relatieve frequentie als geluid te horen: eerst een zachte toon voor 0,30, daarna een toon die in de loop van de trekkingen met de relatieve frequentie stijgt en daalt, laag bij 0 en hoog bij 1; druk nogmaals of druk op Esc om te stoppen.</translation>
+        <translation>De tabel geeft de relatieve frequentie bij gekozen aantallen trekkingen. Druk op de spatiebalk of op Enter om de relatieve frequentie als geluid te horen: eerst een zachte toon voor 0,30, daarna een toon die in de loop van de trekkingen met de relatieve frequentie stijgt en daalt, laag bij 0 en hoog bij 1; druk nogmaals of druk op Esc om te stoppen.</translation>
     </message>
     <message>
         <source>Draws</source>

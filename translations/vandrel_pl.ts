@@ -8,12 +8,12 @@
         <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Słowniczek (English = polski)
 draw (verb) = losować, wylosować
-draw (noun) = losowanie; number of draws (also the graph&apos;s &quot;number of experiments&quot;) = liczba losowań
+draw (noun) = losowanie; number of draws (labels, graph axis, table, the graph&apos;s spoken sentences, help) = liczba losowań
 experiment (the whole series, restarted by Init) = doświadczenie; automatic run = automatyczna seria losowań
 ratio / relative frequency = częstość względna
 probability = prawdopodobieństwo; theoretical probability = prawdopodobieństwo teoretyczne
 with replacement = ze zwracaniem
-multiple of 3 = wielokrotność liczby 3
+multiple of 3 = wielokrotność liczby 3 (also in the window&apos;s labels)
 spades = pik
 clubs / clovers = trefl
 hearts = kier
@@ -25,8 +25,8 @@ King = król (card names in lower case, as mid-sentence: &quot;dama kier&quot;)
 Draw (button) = Losuj
 Shuffle = Tasuj
 Exit = Zakończ
-AutoStart = Auto-start
-AutoStop = Auto-stop
+AutoStart = Uruchom serię
+AutoStop = Zatrzymaj serię (not &quot;Auto-stop&quot;: autostop is hitchhiking)
 Init = Zeruj
 Graph display = Wykres
 Help = Pomoc
@@ -85,12 +85,12 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     <message>
         <source>AutoStart</source>
         <extracomment>Button: starts an automatic run of 1000 draws.</extracomment>
-        <translation>Auto-start</translation>
+        <translation>Uruchom serię</translation>
     </message>
     <message>
         <source>AutoStop</source>
         <extracomment>Button: stops the automatic run.</extracomment>
-        <translation>Auto-stop</translation>
+        <translation>Zatrzymaj serię</translation>
     </message>
     <message>
         <source>Init</source>
@@ -107,7 +107,7 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Liczba wylosowanych wielokrotności 3</translation>
+        <translation>Liczba wylosowanych wielokrotności liczby 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
@@ -119,7 +119,7 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>Total number of cards in multiples of 3</source>
-        <translation>Liczba wielokrotności 3 w talii</translation>
+        <translation>Liczba wielokrotności liczby 3 w talii</translation>
     </message>
     <message>
         <source>Playing card</source>
@@ -194,7 +194,7 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Liczniki wyzerowano. Naciśnij [Tasuj] lub [Auto-start], aby zacząć.</translation>
+        <translation>Liczniki wyzerowano. Naciśnij [Tasuj] lub [Uruchom serię], aby zacząć.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -249,12 +249,12 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Przedstawione losowania: %1. Ostatnia częstość względna: %2.</translation>
+        <translation>Liczba losowań na wykresie: %1. Ostatnia częstość względna: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
         <extracomment>%1 a number of draws above 1000, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Przedstawione losowania: pierwsze 1000 z %1. Częstość względna po 1000 losowaniach: %2.</translation>
+        <translation>Na wykresie przedstawiono pierwsze 1000 z %1 losowań. Częstość względna po 1000 losowaniach: %2.</translation>
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
@@ -266,7 +266,7 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>Draws</source>
-        <translation>Losowania</translation>
+        <translation>Liczba losowań</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -278,7 +278,7 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> Karty do gry – Pomoc (zadanie i obsługa) </translation>
+        <translation> Karty do gry – Pomoc (zadanie i obsługa programu) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -307,11 +307,11 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>Losujemy jedną kartę spośród tych 52 kart.</translation>
+        <translation>Z tych 52 kart losujemy jedną. Jakie jest prawdopodobieństwo,</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
-        <translation>Jakie jest prawdopodobieństwo, że jest to wielokrotność liczby 3?</translation>
+        <translation>że jest to wielokrotność liczby 3?</translation>
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
@@ -335,7 +335,7 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>【Operation method】</source>
-        <translation>【Obsługa】</translation>
+        <translation>【Obsługa programu】</translation>
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
@@ -343,16 +343,16 @@ Plural forms: one (1), few (2-4, 22-24, ...), many (0, 5-21, 25-31, ...).
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>Losowanie automatyczne: kliknij [Auto-start], aby zacząć,</translation>
+        <translation>Losowanie automatyczne: kliknij [Uruchom serię],</translation>
     </message>
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>a potem [Auto-stop], aby zatrzymać.</translation>
+        <translation>a gdy zechcesz ją przerwać, kliknij [Zatrzymaj serię].</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Po kliknięciu [Wykres] wykres pokazuje, jak zmienia się</translation>
+        <translation>Po kliknięciu [Wykres] zobaczysz na wykresie, jak zmienia się</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>

@@ -10,7 +10,9 @@
 draw (verb) = вытянуть карту
 draw (noun) = опыт (one card drawn); number of draws (also the graph&apos;s &quot;number of experiments&quot;) = число опытов
 experiment (the whole series, restarted by Init) = серия опытов; automatic run = автоматическая серия опытов
-ratio / relative frequency = относительная частота
+ratio / relative frequency = относительная частота; of multiples of 3: относительная частота выпадения карты, кратной 3
+number of times a multiple of 3 came up = выпадений карты, кратной 3 (count occurrences, never &quot;312 карт&quot; from a deck with 16 such cards)
+dash = — (em dash, with spaces)
 probability = вероятность; theoretical probability = теоретическая вероятность
 with replacement = с возвращением
 multiple of 3 = кратное 3 (карта, кратная 3)
@@ -29,7 +31,7 @@ AutoStart = Автостарт
 AutoStop = Автостоп
 Init = Сброс
 Graph display = График
-Help = Справка
+Help (the main window&apos;s button) = Помощь; the help window (its caption, &quot;Help text&quot;) = Справка
 Close = Закрыть
 graph = график
 dashed line = пунктирная линия
@@ -40,12 +42,12 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>Наблюдать, как относительная частота карт, кратных 3, стабилизируется около 16/52</translation>
+        <translation>Наблюдать, как относительная частота выпадения карты, кратной 3, стабилизируется около 16/52</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel знакомит с вероятностью на примере колоды из 52 игральных карт. Ученики вытягивают карты вручную или в быстрой автоматической серии из 1000 опытов и наблюдают, как относительная частота карт, достоинство которых кратно 3, стабилизируется около теоретической вероятности 16/52. Относительная частота показана рядом с 16/52 и изображена на графике в зависимости от числа опытов.</translation>
+        <translation>Vandrel знакомит с вероятностью на примере колоды из 52 игральных карт. Ученики вытягивают карты вручную или в быстрой автоматической серии из 1000 опытов и наблюдают, как относительная частота выпадения карты, достоинство которой кратно 3, стабилизируется около теоретической вероятности 16/52. Относительная частота показана рядом с 16/52 и изображена на графике в зависимости от числа опытов.</translation>
     </message>
 </context>
 <context>
@@ -53,12 +55,12 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source>Vandrel</source>
         <extracomment>Menu entry&apos;s name: the program&apos;s name, optionally followed by a few words saying what it is, as in Japanese &quot;Vandrel トランプで確率&quot;.</extracomment>
-        <translation>Vandrel – вероятность на игральных картах</translation>
+        <translation>Vandrel — вероятность на игральных картах</translation>
     </message>
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>Вытягивать карты и наблюдать, как относительная частота карт, кратных 3, стабилизируется около 16/52</translation>
+        <translation>Вытягивать карты и наблюдать, как относительная частота выпадения карты, кратной 3, стабилизируется около 16/52</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
@@ -103,11 +105,11 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>Help</source>
-        <translation>Справка</translation>
+        <translation>Помощь</translation>
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Выпало карт, кратных 3</translation>
+        <translation>Выпадений карты, кратной 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
@@ -194,7 +196,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Счётчики сброшены на 0. Нажмите [Перемешать] или [Автостарт], чтобы начать.</translation>
+        <translation>Счётчики обнулены. Нажмите [Перемешать] или [Автостарт], чтобы начать.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -219,7 +221,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <name>Form2</name>
     <message>
         <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
-        <translation>(Ось ординат: относительная частота карт, кратных 3)</translation>
+        <translation>(Ось ординат: относительная частота выпадения карты, кратной 3)</translation>
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
@@ -240,7 +242,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>Относительная частота карт, кратных 3, от 0,00 внизу до 1,00 вверху, в зависимости от числа опытов, от 0 слева до 1000 справа. Пунктирная линия отмечает относительную частоту 0,30.</translation>
+        <translation>Относительная частота выпадения карты, кратной 3, от 0,00 внизу до 1,00 вверху, в зависимости от числа опытов, от 0 слева до 1000 справа. Пунктирная линия отмечает относительную частоту 0,30.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -249,7 +251,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Опытов на графике: %1. Последняя относительная частота: %2.</translation>
+        <translation>Опытов на графике: %1. Относительная частота после последнего опыта: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
@@ -262,11 +264,11 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>В таблице дана относительная частота при выбранном числе опытов. Нажмите Пробел или Enter, чтобы услышать относительную частоту в виде звука: сначала тихий тон для 0,30, затем тон, высота которого повышается и понижается вместе с относительной частотой по ходу опытов, низкий для 0 и высокий для 1; нажмите ещё раз или Esc, чтобы остановить.</translation>
+        <translation>В таблице дана относительная частота при нескольких выбранных значениях числа опытов. Нажмите Пробел или Enter, чтобы услышать относительную частоту в виде звука: сначала тихий тон для 0,30, затем тон, высота которого повышается и понижается вместе с относительной частотой по ходу опытов, низкий для 0 и высокий для 1; нажмите ещё раз или Esc, чтобы остановить.</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Опыты</translation>
+        <translation>Число опытов</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -278,7 +280,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source> Playing Cards＿Help（Questions and Operation method） </source>
         <extracomment>The window&apos;s caption, with its leading space; the maker&apos;s notice follows the last space.</extracomment>
-        <translation> Игральные карты – Справка (задача и порядок работы) </translation>
+        <translation> Игральные карты — Справка (задача и порядок работы) </translation>
     </message>
     <message>
         <source>Close</source>
@@ -352,11 +354,11 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Кнопка [График] показывает на графике, как меняется</translation>
+        <translation>Нажмите [График], чтобы увидеть, как меняется</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>относительная частота выпадения карт, кратных 3,</translation>
+        <translation>относительная частота выпадения карты, кратной 3,</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>

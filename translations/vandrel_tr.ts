@@ -8,10 +8,11 @@
         <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Sözlük (English = Türkçe)
 draw (verb) = (kart) çekmek
-draw (noun) = çekiliş; number of draws (also the graph&apos;s &quot;number of experiments&quot;) = çekiliş sayısı
+draw (noun) = çekiliş; number of draws (also the graph&apos;s &quot;number of experiments&quot; and the table&apos;s &quot;Draws&quot;) = çekiliş sayısı
 experiment (the whole series, restarted by Init) = deney; automatic run = otomatik seri
 ratio / relative frequency = göreli sıklık
 probability = olasılık; theoretical probability = teorik olasılık
+settle towards 16/52 = 16/52’ye yaklaşmak (the relative frequency approaches the probability, as Turkish textbooks say it)
 with replacement = geri koyarak
 multiple of 3 = 3’ün katı
 spades = maça
@@ -25,8 +26,8 @@ King = papaz (card names in lower case, as mid-sentence: &quot;kupa kız&quot;)
 Draw (button) = Çek
 Shuffle = Karıştır
 Exit = Çıkış
-AutoStart = Oto başlat
-AutoStop = Oto durdur
+AutoStart = Otomatik başlat
+AutoStop = Otomatik durdur (not &quot;Oto&quot;, which alone means a car; the 143 px buttons narrow these two to 94-97 %)
 Init = Sıfırla
 Graph display = Grafik
 Help = Yardım
@@ -40,12 +41,12 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>3’ün katlarının göreli sıklığının 16/52 civarında dengelendiğini gözlemleyin</translation>
+        <translation>3’ün katlarının göreli sıklığının 16/52’ye yaklaştığını gözlemleyin</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel, 52 kartlık bir iskambil destesiyle olasılık öğretir. Öğrenciler kartları elle ya da 1000 çekilişlik hızlı bir otomatik seriyle çeker ve değeri 3’ün katı olan kartların göreli sıklığının teorik olasılık 16/52 civarında dengelendiğini gözlemler. Göreli sıklık 16/52’nin yanında gösterilir ve çekiliş sayısına göre bir grafikte çizilir.</translation>
+        <translation>Vandrel, 52 kartlık bir iskambil destesiyle olasılık öğretir. Öğrenciler kartları elle ya da 1000 çekilişlik hızlı bir otomatik seriyle çeker ve değeri 3’ün katı olan kartların göreli sıklığının teorik olasılık olan 16/52’ye yaklaştığını gözlemler. Göreli sıklık 16/52’nin yanında gösterilir ve çekiliş sayısına göre bir grafikte çizilir.</translation>
     </message>
 </context>
 <context>
@@ -58,7 +59,7 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>Kart çekin ve 3’ün katlarının göreli sıklığının 16/52 civarında dengelendiğini gözlemleyin</translation>
+        <translation>Kart çekin ve 3’ün katlarının göreli sıklığının 16/52’ye yaklaştığını gözlemleyin</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
@@ -85,12 +86,12 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     <message>
         <source>AutoStart</source>
         <extracomment>Button: starts an automatic run of 1000 draws.</extracomment>
-        <translation>Oto başlat</translation>
+        <translation>Otomatik başlat</translation>
     </message>
     <message>
         <source>AutoStop</source>
         <extracomment>Button: stops the automatic run.</extracomment>
-        <translation>Oto durdur</translation>
+        <translation>Otomatik durdur</translation>
     </message>
     <message>
         <source>Init</source>
@@ -119,7 +120,7 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>Total number of cards in multiples of 3</source>
-        <translation>Destedeki 3’ün katı sayısı</translation>
+        <translation>Destede 3’ün katı olan kart sayısı</translation>
     </message>
     <message>
         <source>Playing card</source>
@@ -194,7 +195,7 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Sayaçlar sıfırlandı. Başlamak için [Karıştır] ya da [Oto başlat] düğmesine basın.</translation>
+        <translation>Sayaçlar sıfırlandı. Başlamak için [Karıştır] ya da [Otomatik başlat] düğmesine basın.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -236,7 +237,7 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>Dikey eksende 3’ün katı olan kartların göreli sıklığı (altta 0,00, üstte 1,00), yatay eksende çekiliş sayısı (solda 0, sağda 1000) vardır. Kesikli çizgi, 0,30 göreli sıklığını gösterir.</translation>
+        <translation>Dikey eksende 3’ün katı olan kartların göreli sıklığı (altta 0,00, üstte 1,00), yatay eksende çekiliş sayısı (solda 0, sağda 1000) vardır. Kesikli çizgi, göreli sıklığın 0,30 değerini gösterir.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -258,11 +259,11 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>Tabloda seçilen çekiliş sayılarındaki göreli sıklık verilir. Göreli sıklığı ses olarak dinlemek için Boşluk ya da Enter tuşuna basın: önce 0,30 için yumuşak bir ses, ardından çekilişler boyunca göreli sıklıkla birlikte yükselip alçalan bir ses duyulur, 0 için pes, 1 için tiz. Durdurmak için yeniden ya da Esc tuşuna basın.</translation>
+        <translation>Tabloda seçilen çekiliş sayılarındaki göreli sıklık verilir. Göreli sıklığı ses olarak dinlemek için Boşluk ya da Enter tuşuna basın: önce 0,30 için yumuşak bir ses, ardından çekilişler boyunca göreli sıklıkla birlikte yükselip alçalan bir ses (0 için pes, 1 için tiz) duyulur. Durdurmak için aynı tuşa yeniden ya da Esc tuşuna basın.</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Çekilişler</translation>
+        <translation>Çekiliş sayısı</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -303,11 +304,11 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>Bu 52 karttan rastgele bir kart çekiliyor.</translation>
+        <translation>Bu 52 karttan rastgele bir kart çekildiğinde</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
-        <translation>Çekilen kartın 3’ün katı olma olasılığını düşünelim.</translation>
+        <translation>bu kartın 3’ün katı olma olasılığını düşünelim.</translation>
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
@@ -323,11 +324,11 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>Then , what is the relationship with theoretical probability 16/52 </source>
-        <translation>O hâlde elde edilen sonuçlar ile</translation>
+        <translation>O hâlde hesapla bulunan teorik olasılık 16/52 ile</translation>
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>hesapla bulunan teorik olasılık 16/52 arasında nasıl bir ilişki vardır?</translation>
+        <translation>çekilişlerde elde edilen sonuçlar arasında nasıl bir ilişki vardır?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -335,16 +336,16 @@ No suffix is written after a placeholder, whose number is not known: &quot;%1 %n
     </message>
     <message>
         <source>To do it manually , click the [Shuffle] button and then , the [Draw] button.</source>
-        <translation>Elle çekmek için önce [Karıştır], sonra [Çek] düğmesine tıklayın.</translation>
+        <translation>Elle çekmek için [Karıştır], sonra [Çek] düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>To do it automatically , click the [AutoStart] button and then , the [AutoStop]</source>
-        <translation>Otomatik çekmek için [Oto başlat] düğmesine tıklayın;</translation>
+        <translation>Otomatik çekmek için [Otomatik başlat] düğmesine tıklayın;</translation>
     </message>
     <message>
         <source>button.</source>
         <extracomment>Help text: the end of the previous line&apos;s sentence.</extracomment>
-        <translation>durdurmak için [Oto durdur] düğmesine tıklayın.</translation>
+        <translation>durdurmak için [Otomatik durdur] düğmesine tıklayın.</translation>
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>

@@ -27,12 +27,16 @@ Shuffle = Перемішати
 Exit = Вихід
 AutoStart = Автостарт
 AutoStop = Автостоп
-Init = Знову
+Init = Заново (afresh, from the start; not Знову, &quot;again&quot;)
 Graph display = Графік
 Help = Довідка
 Close = Закрити
 graph = графік
-dashed line = пунктирна лінія
+dashed line = штрихова лінія
+the count of draws that gave a multiple of 3 = випадань карти, кратної 3 (textbook: кількість випадань); relative frequency of it = відносна частота випадання карти, кратної 3
+number of draws in the table column = кількість випробувань
+reset to 0 = обнулити
+euphony: у/в, і/й alternate (у швидкій, з імовірністю)
 apostrophe = ’
 Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30, ...).
 ≒ = ≈</translatorcomment>
@@ -41,12 +45,12 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>Спостерігати, як відносна частота карт, кратних 3, стабілізується біля 16/52</translation>
+        <translation>Спостерігати, як відносна частота випадання карти, кратної 3, стабілізується біля 16/52</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel знайомить з імовірністю на прикладі колоди з 52 гральних карт. Учні витягають карти вручну або в швидкій автоматичній серії з 1000 випробувань і спостерігають, як відносна частота карт, значення яких кратне 3, стабілізується біля теоретичної ймовірності 16/52. Відносну частоту показано поруч із 16/52 і зображено на графіку залежно від кількості випробувань.</translation>
+        <translation>Vandrel знайомить з імовірністю на прикладі колоди з 52 гральних карт. Учні витягають карти вручну або у швидкій автоматичній серії з 1000 випробувань і спостерігають, як відносна частота випадання карти, значення якої кратне 3, стабілізується біля теоретичної ймовірності 16/52. Відносну частоту показано поруч із 16/52 і зображено на графіку залежно від кількості випробувань.</translation>
     </message>
 </context>
 <context>
@@ -59,12 +63,12 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>Витягати карти й спостерігати, як відносна частота карт, кратних 3, стабілізується біля 16/52</translation>
+        <translation>Витягати карти й спостерігати, як відносна частота випадання карти, кратної 3, стабілізується біля 16/52</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
         <extracomment>Search words for the menu, each ended by a semicolon; keep the semicolons, no spaces around them.</extracomment>
-        <translation>ймовірність;карти;статистика;відносна частота;</translation>
+        <translation>ймовірність;імовірність;карти;статистика;відносна частота;</translation>
     </message>
 </context>
 <context>
@@ -96,7 +100,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <message>
         <source>Init</source>
         <extracomment>Button: starts the experiment afresh, counts at 0.</extracomment>
-        <translation>Знову</translation>
+        <translation>Заново</translation>
     </message>
     <message>
         <source>Graph display</source>
@@ -108,7 +112,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
-        <translation>Випало карт, кратних 3</translation>
+        <translation>Випадань карти, кратної 3</translation>
     </message>
     <message>
         <source>Total number of cards drawn</source>
@@ -195,7 +199,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Лічильники скинуто на 0. Натисніть [Перемішати] або [Автостарт], щоб почати.</translation>
+        <translation>Лічильники обнулено. Натисніть [Перемішати] або [Автостарт], щоб почати.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -220,7 +224,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     <name>Form2</name>
     <message>
         <source>(Vertical axis : Percentage of playing cards that are multiples of 3)</source>
-        <translation>(Вісь y: відносна частота карт, кратних 3)</translation>
+        <translation>(Вісь y: відносна частота випадання карти, кратної 3)</translation>
     </message>
     <message>
         <source>(Horizontal axis : Number of experiments)</source>
@@ -241,7 +245,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>Відносна частота карт, кратних 3, від 0,00 унизу до 1,00 угорі, залежно від кількості випробувань, від 0 ліворуч до 1000 праворуч. Пунктирна лінія позначає відносну частоту 0,30.</translation>
+        <translation>Графік показує відносну частоту випадання карти, кратної 3 (від 0,00 унизу до 1,00 угорі), залежно від кількості випробувань (від 0 ліворуч до 1000 праворуч). Штрихова лінія позначає відносну частоту 0,30.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -263,11 +267,11 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>У таблиці подано відносну частоту для вибраних кількостей випробувань. Натисніть Пробіл або Enter, щоб почути відносну частоту у вигляді звуку: спершу тихий тон для 0,30, потім тон, висота якого зростає й спадає разом із відносною частотою з ходом випробувань, низький для 0 і високий для 1; натисніть ще раз або Esc, щоб зупинити.</translation>
+        <translation>У таблиці подано відносну частоту для кількох вибраних значень кількості випробувань. Натисніть Пробіл або Enter, щоб почути відносну частоту у вигляді звуку: спершу тихий тон для 0,30, потім тон, висота якого підвищується й знижується разом із відносною частотою в міру проведення випробувань, низький для 0 і високий для 1; натисніть ще раз або Esc, щоб зупинити.</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Випробування</translation>
+        <translation>Кількість випробувань</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -304,15 +308,15 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>hearts , so there are 16 (4×4=16)．</source>
-        <translation>4 карти, кратні 3 (3, 6, 9 і дама = 12), усього 16 (4 · 4 = 16).</translation>
+        <translation>4 карти, кратні 3 (3, 6, 9 і дама, тобто 12), усього 4 · 4 = 16.</translation>
     </message>
     <message>
         <source>Consider the probability that when one is drawn from these 52 cards , </source>
-        <translation>З цих 52 карт навмання витягають одну карту.</translation>
+        <translation>Яка ймовірність того, що карта, навмання витягнута</translation>
     </message>
     <message>
         <source>that card is a multiple of 3.</source>
-        <translation>Яка ймовірність того, що вона буде кратною 3?</translation>
+        <translation>з цих 52 карт, буде кратною 3?</translation>
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
@@ -320,7 +324,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Але на практиці, витягнувши карту 52 рази з поверненням,</translation>
+        <translation>Та на практиці, витягнувши карту 52 рази з поверненням,</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
@@ -353,11 +357,11 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>When you click the [Graph disply] button , the relationship between the</source>
-        <translation>Кнопка [Графік] показує на графіку, як змінюється</translation>
+        <translation>Натисніть [Графік], щоб побачити, як змінюється</translation>
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>відносна частота появи карт, кратних 3,</translation>
+        <translation>відносна частота випадання карти, кратної 3,</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>
@@ -365,7 +369,7 @@ Plural forms: one (1, 21, 31, ...), few (2-4, 22-24, ...), many (0, 5-20, 25-30,
     </message>
     <message>
         <source>Click the [Init] button to restart the experiment from the beginning.</source>
-        <translation>Натисніть [Знову], щоб почати нову серію випробувань.</translation>
+        <translation>Натисніть [Заново], щоб почати нову серію випробувань.</translation>
     </message>
     <message>
         <source>Help text</source>

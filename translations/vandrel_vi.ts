@@ -8,12 +8,12 @@
         <extracomment>The program&apos;s name in the software centre.</extracomment>
         <translatorcomment>Bảng thuật ngữ (English = tiếng Việt)
 draw (verb) = rút (bài)
-draw (noun) = lần rút; number of draws (also the graph&apos;s &quot;number of experiments&quot;) = số lần rút
+draw (noun) = lần rút; number of draws (also the graph&apos;s &quot;number of experiments&quot; and the table&apos;s &quot;Draws&quot;) = số lần rút
 experiment (the whole series, restarted by Init) = thí nghiệm; automatic run = rút tự động
 ratio / relative frequency = tần số tương đối
 probability = xác suất; theoretical probability = xác suất lí thuyết
 with replacement = có hoàn lại
-multiple of 3 = bội của 3
+multiple of 3 = bội của 3; the cards that are multiples of 3 (whose share is counted) = các lá là bội của 3
 spades = bích
 clubs / clovers = chuồn
 hearts = cơ
@@ -29,7 +29,7 @@ AutoStart = Chạy tự động
 AutoStop = Dừng tự động
 Init = Đặt lại
 Graph display = Biểu đồ
-Help (button) = Giúp; the help window = Trợ giúp
+Help (button) and the help window = Trợ giúp
 Close = Đóng
 graph = biểu đồ
 dashed line = đường nét đứt
@@ -39,12 +39,12 @@ dashed line = đường nét đứt
     <message>
         <source>Watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>One-line summary, no full stop at the end.</extracomment>
-        <translation>Quan sát tần số tương đối của các bội của 3 ổn định dần quanh 16/52</translation>
+        <translation>Quan sát tần số tương đối của các lá là bội của 3 ổn định dần quanh 16/52</translation>
     </message>
     <message>
         <source>Vandrel teaches probability with a deck of 52 playing cards. Students draw cards by hand or in a fast automatic run of 1000 draws and watch the share of cards whose rank is a multiple of 3 settle towards the theoretical 16/52, shown beside it and plotted against the number of draws.</source>
         <extracomment>The description, one paragraph on one line.</extracomment>
-        <translation>Vandrel giúp học sinh học xác suất với một bộ bài 52 lá. Học sinh rút bài bằng tay hoặc cho máy rút tự động nhanh 1000 lần, rồi quan sát tần số tương đối của các lá bài có giá trị là bội của 3 ổn định dần quanh xác suất lí thuyết 16/52. Tần số tương đối được hiển thị bên cạnh 16/52 và được vẽ trên biểu đồ theo số lần rút.</translation>
+        <translation>Vandrel giúp học sinh học xác suất với một bộ bài 52 lá. Học sinh rút bài bằng tay hoặc cho máy rút tự động nhanh 1000 lần, rồi quan sát tần số tương đối của các lá là bội của 3 ổn định dần quanh xác suất lí thuyết 16/52. Tần số tương đối được hiển thị bên cạnh 16/52 và được vẽ trên biểu đồ theo số lần rút.</translation>
     </message>
 </context>
 <context>
@@ -57,7 +57,7 @@ dashed line = đường nét đứt
     <message>
         <source>Draw playing cards and watch the share of multiples of 3 settle towards 16/52</source>
         <extracomment>Menu entry&apos;s tooltip.</extracomment>
-        <translation>Rút bài và quan sát tần số tương đối của các bội của 3 ổn định dần quanh 16/52</translation>
+        <translation>Rút bài và quan sát tần số tương đối của các lá là bội của 3 ổn định dần quanh 16/52</translation>
     </message>
     <message>
         <source>probability;cards;statistics;</source>
@@ -102,7 +102,7 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>Help</source>
-        <translation>Giúp</translation>
+        <translation>Trợ giúp</translation>
     </message>
     <message>
         <source>Number of cards in multiples of 3 drawn</source>
@@ -193,7 +193,7 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>The counts are reset to 0. Press Shuffle or AutoStart to begin.</source>
-        <translation>Các số đếm đã về 0. Nhấn [Xáo bài] hoặc [Chạy tự động] để bắt đầu.</translation>
+        <translation>Các số đếm đã được đặt lại về 0. Nhấn [Xáo bài] hoặc [Chạy tự động] để bắt đầu.</translation>
     </message>
     <message numerus="yes">
         <source>%n card(s)</source>
@@ -206,7 +206,7 @@ dashed line = đường nét đứt
         <source>%n of %1 are multiples of 3; ratio %2.</source>
         <extracomment>Said after a draw or a run: %n of the cards drawn are multiples of 3; %1 is the number drawn as &quot;%n card(s)&quot; gives it (&quot;12 cards&quot;); %2 the ratio as shown (0.4166667). &quot;5 of 12 cards are multiples of 3; ratio 0.4166667.&quot;</extracomment>
         <translation>
-            <numerusform>Trong %1, có %n lần rút được bội của 3; tần số tương đối: %2.</numerusform>
+            <numerusform>Trong %1, có %n lần rút được bội của 3; tần số tương đối là %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -235,7 +235,7 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>The ratio of cards that are multiples of 3, from 0.00 at the bottom to 1.00 at the top, against the number of draws, from 0 at the left to 1000 at the right. A dashed line marks the ratio 0.30.</source>
-        <translation>Tần số tương đối của các lá bài là bội của 3, từ 0,00 ở dưới đến 1,00 ở trên, theo số lần rút, từ 0 ở bên trái đến 1000 ở bên phải. Đường nét đứt đánh dấu tần số tương đối 0,30.</translation>
+        <translation>Biểu đồ biểu diễn tần số tương đối của các lá là bội của 3 (từ 0,00 ở dưới đến 1,00 ở trên) theo số lần rút (từ 0 ở bên trái đến 1000 ở bên phải). Đường nét đứt đánh dấu tần số tương đối 0,30.</translation>
     </message>
     <message>
         <source>No draws are plotted yet.</source>
@@ -244,7 +244,7 @@ dashed line = đường nét đứt
     <message>
         <source>Draws plotted: %1. The latest ratio is %2.</source>
         <extracomment>%1 a number of draws, %2 a ratio such as 0.3076923.</extracomment>
-        <translation>Số lần rút đã vẽ: %1. Tần số tương đối mới nhất: %2.</translation>
+        <translation>Số lần rút đã vẽ: %1. Tần số tương đối sau %1 lần rút: %2.</translation>
     </message>
     <message>
         <source>Draws plotted: the first 1000 of %1. The ratio at draw 1000 is %2.</source>
@@ -253,15 +253,15 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>The line of the earlier run is still shown; no draws of the new run are plotted yet.</source>
-        <translation>Đường của thí nghiệm trước vẫn còn; chưa có lần rút nào của thí nghiệm mới được vẽ.</translation>
+        <translation>Đường biểu diễn của thí nghiệm trước vẫn còn hiển thị; chưa có lần rút nào của thí nghiệm mới được vẽ.</translation>
     </message>
     <message>
         <source>The table gives the ratio at chosen draws. Press Space or Enter to hear the ratio as sound: a soft tone for 0.30 first, then a pitch that rises and falls with the ratio, low for 0 and high for 1, over the draws; press again or Escape to stop.</source>
-        <translation>Bảng cho tần số tương đối ở một số lần rút đã chọn. Nhấn phím cách hoặc Enter để nghe tần số tương đối bằng âm thanh: trước hết là một âm nhẹ cho 0,30, sau đó là một âm có cao độ lên xuống theo tần số tương đối qua các lần rút, trầm ứng với 0 và cao ứng với 1; nhấn lần nữa hoặc nhấn Esc để dừng.</translation>
+        <translation>Bảng cho biết tần số tương đối ứng với một số giá trị được chọn của số lần rút. Nhấn phím cách hoặc Enter để nghe tần số tương đối bằng âm thanh: trước hết là một âm nhẹ cho 0,30, sau đó là một âm có cao độ lên xuống theo tần số tương đối qua các lần rút, trầm ứng với 0 và cao ứng với 1; nhấn lần nữa hoặc nhấn Esc để dừng.</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Lần rút</translation>
+        <translation>Số lần rút</translation>
     </message>
     <message>
         <source>Ratio</source>
@@ -290,7 +290,7 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>Use 52 cards excluding 2 jokers.</source>
-        <translation>Dùng 52 lá, bỏ ra 2 lá joker.</translation>
+        <translation>Bỏ 2 lá joker ra, dùng 52 lá còn lại.</translation>
     </message>
     <message>
         <source>There are 4 multiples of 3 for each of spades , clovers , diamonds , and</source>
@@ -310,11 +310,11 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>Of the 52 cards , 16 are multiples of 3 , so mathematically it is 16/52.</source>
-        <translation>Trong 52 lá có 16 lá là bội của 3, nên xác suất là 16/52.</translation>
+        <translation>Trong 52 lá có 16 lá là bội của 3, nên xác suất đó là 16/52.</translation>
     </message>
     <message>
         <source>However , in reality , when one card is drawn one by one and returned 52 </source>
-        <translation>Nhưng trên thực tế, khi rút có hoàn lại một lá 52 lần,</translation>
+        <translation>Nhưng trên thực tế, khi rút có hoàn lại 52 lần, mỗi lần một lá,</translation>
     </message>
     <message>
         <source>terms , a card that is a multiple of 3 doesn&apos;t oppear exactly 16 times.</source>
@@ -326,7 +326,7 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>obtained mathematically ?</source>
-        <translation>với xác suất lí thuyết 16/52 tính được bằng cách tính toán?</translation>
+        <translation>với xác suất lí thuyết 16/52 đã tính ở trên?</translation>
     </message>
     <message>
         <source>【Operation method】</source>
@@ -351,7 +351,7 @@ dashed line = đường nét đứt
     </message>
     <message>
         <source>number of experiments and the ratio of cards drawn in multiples of 3 is  </source>
-        <translation>tần số tương đối của các bội của 3 đã rút</translation>
+        <translation>tần số tương đối của các lá là bội của 3</translation>
     </message>
     <message>
         <source>displayed in a graph.</source>

@@ -151,7 +151,39 @@ void TestTranslations::eachLanguage_data() {
       {"de", {',', u'≈', "OK", {
           "Bei 0 von 1 Ziehung wurde ein Vielfaches von 3 gezogen; relative Häufigkeit: 0,0000000.",
           "Bei 1 von 2 Ziehungen wurde ein Vielfaches von 3 gezogen; relative Häufigkeit: 0,5000000.",
-          "Bei 312 von 1000 Ziehungen wurde ein Vielfaches von 3 gezogen; relative Häufigkeit: 0,3120000."}}}};
+          "Bei 312 von 1000 Ziehungen wurde ein Vielfaches von 3 gezogen; relative Häufigkeit: 0,3120000."}}},
+      {"it", {',', u'≈', "OK", {
+          "Su 1 estrazione, 0 hanno dato un multiplo di 3; frequenza relativa: 0,0000000.",
+          "Su 2 estrazioni, 1 ha dato un multiplo di 3; frequenza relativa: 0,5000000.",
+          "Su 1000 estrazioni, 312 hanno dato un multiplo di 3; frequenza relativa: 0,3120000."}}},
+      {"nl", {',', u'≈', "OK", {
+          "In 1 trekking werd 0 keer een veelvoud van 3 getrokken; relatieve frequentie: 0,0000000.",
+          "In 2 trekkingen werd 1 keer een veelvoud van 3 getrokken; relatieve frequentie: 0,5000000.",
+          "In 1000 trekkingen werd 312 keer een veelvoud van 3 getrokken; relatieve frequentie: 0,3120000."}}},
+      {"pl", {',', u'≈', "OK", {
+          "W 1 losowaniu wielokrotność liczby 3 wylosowano 0 razy; częstość względna: 0,0000000.",
+          "W 2 losowaniach wielokrotność liczby 3 wylosowano 1 raz; częstość względna: 0,5000000.",
+          "W 1000 losowaniach wielokrotność liczby 3 wylosowano 312 razy; częstość względna: 0,3120000."}}},
+      {"tr", {',', u'≈', "Tamam", {
+          "1 çekilişte 0 kez 3’ün katı geldi; göreli sıklık: 0,0000000.",
+          "2 çekilişte 1 kez 3’ün katı geldi; göreli sıklık: 0,5000000.",
+          "1000 çekilişte 312 kez 3’ün katı geldi; göreli sıklık: 0,3120000."}}},
+      {"ru", {',', u'≈', "OK", {
+          "В 1 опыте карта, кратная 3, выпала 0 раз; относительная частота: 0,0000000.",
+          "В 2 опытах карта, кратная 3, выпала 1 раз; относительная частота: 0,5000000.",
+          "В 1000 опытах карта, кратная 3, выпала 312 раз; относительная частота: 0,3120000."}}},
+      {"uk", {',', u'≈', "OK", {
+          "У 1 випробуванні карта, кратна 3, випала 0 разів; відносна частота: 0,0000000.",
+          "У 2 випробуваннях карта, кратна 3, випала 1 раз; відносна частота: 0,5000000.",
+          "У 1000 випробуваннях карта, кратна 3, випала 312 разів; відносна частота: 0,3120000."}}},
+      {"vi", {',', u'≈', "OK", {
+          "Trong 1 lần rút, có 0 lần rút được bội của 3; tần số tương đối là 0,0000000.",
+          "Trong 2 lần rút, có 1 lần rút được bội của 3; tần số tương đối là 0,5000000.",
+          "Trong 1000 lần rút, có 312 lần rút được bội của 3; tần số tương đối là 0,3120000."}}},
+      {"id", {',', u'≈', "OK", {
+          "Dari 1 pengambilan, kartu kelipatan 3 muncul 0 kali; frekuensi relatif: 0,0000000.",
+          "Dari 2 pengambilan, kartu kelipatan 3 muncul 1 kali; frekuensi relatif: 0,5000000.",
+          "Dari 1000 pengambilan, kartu kelipatan 3 muncul 312 kali; frekuensi relatif: 0,3120000."}}}};
   // clang-format on
   auto row = [&shown](const QString& name, const QString& language, const QStringList& environment,
                       bool found) {

@@ -12,7 +12,7 @@ namespace {
 // Turkish's ğ and ı, and most of Vietnamese's stacked accents. For those
 // languages a face made for their script draws the whole text, so that a line
 // never mixes two designs; IPAPGothic stands behind it for anything it lacks.
-// Cyrillic words run long: Nimbus Sans, narrower than DejaVu Sans, keeps them
+// Cyrillic words run long: Liberation Sans, narrower than DejaVu Sans, keeps them
 // in the buttons and boxes sized for Japanese.
 QStringList familiesFor(const QLocale& language) {
   const QString standIn = QStringLiteral("IPAPGothic");
@@ -22,7 +22,7 @@ QStringList familiesFor(const QLocale& language) {
       return {QStringLiteral("WenQuanYi Micro Hei"), standIn};
     case QLocale::Russian:
     case QLocale::Ukrainian:
-      return {QStringLiteral("Nimbus Sans"), standIn};
+      return {QStringLiteral("Liberation Sans"), standIn};
     case QLocale::Turkish:
     case QLocale::Vietnamese:
       return {QStringLiteral("DejaVu Sans"), standIn};
