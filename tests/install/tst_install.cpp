@@ -58,18 +58,19 @@ const QStringList kTranslatedLines{
     "Name=Vandrel",
     "Name[ja]=Vandrel トランプで確率",
     "Comment=Draw playing cards and watch the share of multiples of 3 settle towards 16/52",
-    "Comment[ja]=トランプを引いて、3の倍数のカードの割合が16/52に近づくようすを見よう",
-    "Keywords[ja]=確率;トランプ;統計;",
+    "Comment[ja]=トランプを引いて、3の倍数のカードが出る相対度数が16/52に近づくようすを見よう",
+    "Keywords[ja]=確率;トランプ;統計;相対度数;",
     "Keywords[zh_CN]=概率;扑克牌;统计;",
     "  <summary>Watch the share of multiples of 3 settle towards 16/52</summary>",
     QStringLiteral("  <summary xml:lang=\"ja\">"
-                   "トランプを引いて、3の倍数の割合が確率16/52に近づくようすを見よう</summary>"),
+                   "トランプを引いて、3の倍数のカードが出る相対度数が確率16/"
+                   "52に近づくようすを見よう</summary>"),
     QStringLiteral("  <summary xml:lang=\"fr\">Voir la fréquence des multiples de 3 se stabiliser "
                    "autour de 16/52</summary>"),
     QStringLiteral(
         "    <p xml:lang=\"ja\">Vandrel は52枚のトランプで確率を学ぶソフトです。手で1枚ずつ、"
-        "または自動で1000回カードを引き、3の倍数のカードの割合が理論上の確率16/52に近づく"
-        "ようすを、数とグラフで確かめます。</p>")};
+        "または自動で1000回カードを引き、3の倍数のカードが出る相対度数が理論上の確率16/52に"
+        "近づくようすを、数値とグラフで確かめます。</p>")};
 
 }  // namespace
 
