@@ -1,9 +1,10 @@
 // vandrel-bench [--smoke] [--json FILE] | --classroom N [--json FILE]
-// Measures the program's headline figures and prints one table: metric, median,
-// spread, goal, met. Each figure is the median of several runs. Measures that
-// need a window run in child processes of this one, under the platform they
-// name (offscreen, or the X display in DISPLAY, which should have a window
-// manager), so that each starts from a fresh program.
+//               | --instructions [--json FILE]
+// Measures the program's headline figures and prints one table: metric,
+// median, spread, goal, met. Each figure is the median of several runs.
+// Measures that need a window run in child processes of this one, under the
+// platform they name (offscreen, or the X display in DISPLAY, which should
+// have a window manager), so that each starts from a fresh program.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -16,6 +17,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QVariant>
 
 #include <sys/resource.h>
@@ -51,7 +54,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr char kUsage[] =
     "usage: vandrel-bench [--smoke] [--json FILE]\n"
-    "       vandrel-bench --classroom N [--json FILE]\n";
+    "       vandrel-bench --classroom N [--json FILE]\n"
+    "       vandrel-bench --instructions [--json FILE]\n";
 
 // The longest a single automatic run at the machine's full speed may take in
 // the smoke pass. Three times the full bench's goal: a loaded machine stays
@@ -337,7 +341,135 @@ int measureStartup(BenchApplication& app) {
   endProcess(0);
 }
 
+// ---- Instruction counts, under callgrind ----
+
+// Where callgrind starts and ends a count: it dumps or zeroes its counters as
+// the program enters these (--dump-before, --zero-before), so a count needs
+// nothing of valgrind's in the program. Kept out of line, and distinct.
+extern "C" {
+__attribute__((noinline)) void vandrelBenchFirstFrame() { asm volatile("" ::: "memory"); }
+__attribute__((noinline)) void vandrelBenchCountFrom() { asm volatile("" ::: "memory"); }
+__attribute__((noinline)) void vandrelBenchRunCounted() { asm volatile("" ::: "memory"); }
+__attribute__((noinline)) void vandrelBenchPaintCounted() { asm volatile("" ::: "memory"); }
+}
+
+// The counted work, in the order callgrind dumps it: the start to the first
+// painted frame, one automatic run, and one paint of the main window in the
+// middle of a run.
+constexpr std::array<const char*, 3> kCounted{
+    "instructions to the first frame", "instructions per automatic run", "instructions per paint"};
+
+int countInstructions(BenchApplication& app) {
+  Program program;
+  program.showForm1();
+  Form1* form = program.form1();
+  runEventsUntil([form] { return form->isVisible(); }, 60000);
+  QCoreApplication::processEvents();
+  app.sync();
+  vandrelBenchFirstFrame();
+  runEventsUntil([] { return false; }, 500);
+  TimerControl* timer = timerOf(form);
+  vandrelBenchCountFrom();
+  buttonOf(form, "Command4")->click();
+  runEventsUntil([timer] { return !timer->isActive(); }, 600000);
+  QCoreApplication::processEvents();
+  app.sync();
+  vandrelBenchRunCounted();
+  // Half a run, then one whole paint of what the window shows then.
+  buttonOf(form, "Command6")->click();
+  buttonOf(form, "Command4")->click();
+  for (int tick = 0; tick < 500; ++tick) {
+    emit timer->timeout();
+  }
+  vandrelBenchCountFrom();
+  form->repaint();
+  app.sync();
+  vandrelBenchPaintCounted();
+  endProcess(0);
+}
+
 // ---- The parent: runs the children, and the core on its own ----
+
+// The frames under main() that were still on the stack when callgrind dumped
+// in the middle of the program: it shows the calls in progress as theirs.
+bool stackBase(const QString& function) {
+  return function.contains(QLatin1String("(below main)")) ||
+         function.contains(QLatin1String("__libc_start_main")) ||
+         (function.startsWith(QLatin1String("???:0x")) &&
+          function.contains(QLatin1String("ld-linux")));
+}
+
+// The counted work on `platform`, in instructions, each with the five
+// functions that spent most of them: the same on any machine, however busy.
+// Empty when valgrind is not installed.
+QJsonArray instructionCounts(const QString& platform) {
+  QTemporaryDir scratch;
+  const QString out = scratch.filePath(QStringLiteral("callgrind.out"));
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+  child.setProcessEnvironment(environment);
+  child.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+  child.start(QStringLiteral("valgrind"),
+              {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + out,
+               QStringLiteral("--dump-before=vandrelBenchFirstFrame"),
+               QStringLiteral("--zero-before=vandrelBenchCountFrom"),
+               QStringLiteral("--dump-before=vandrelBenchRunCounted"),
+               QStringLiteral("--dump-before=vandrelBenchPaintCounted"),
+               QCoreApplication::applicationFilePath(), QStringLiteral("--child-instructions")});
+  child.readAllStandardError();
+  if (!child.waitForFinished(1800000) || child.exitCode() != 0) {
+    std::fprintf(stderr, "No instruction counts on %s: valgrind did not run the program.\n",
+                 qPrintable(platform));
+    return {};
+  }
+  QJsonArray figures;
+  for (std::size_t dump = 0; dump < kCounted.size(); ++dump) {
+    // callgrind_annotate's summary, then its functions, most expensive first.
+    QProcess annotate;
+    annotate.start(QStringLiteral("callgrind_annotate"),
+                   {QStringLiteral("--inclusive=no"), QStringLiteral("--threshold=100"),
+                    out + QStringLiteral(".%1").arg(dump + 1)});
+    annotate.waitForFinished(120000);
+    const QStringList lines =
+        QString::fromUtf8(annotate.readAllStandardOutput()).split(QLatin1Char('\n'));
+    double total = 0;
+    QJsonArray functions;
+    for (const QString& line : lines) {
+      const QString trimmed = line.simplified();
+      const double count =
+          trimmed.section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(',')).toDouble();
+      QString name = trimmed.section(QLatin1Char(' '), 1);
+      // Newer versions give each function's share, "( 8.9%)", after its count.
+      name.remove(QRegularExpression(QStringLiteral("^\\(\\s*[0-9.]+%\\)\\s*")));
+      if (total == 0 && name == QLatin1String("PROGRAM TOTALS")) {
+        total = count;
+      } else if (total > 0 && functions.size() < 5 && count > 0 &&
+                 name.contains(QLatin1Char(':')) && !stackBase(name)) {
+        functions.append(QStringLiteral("%1 M  %2").arg(count / 1e6, 0, 'f', 1).arg(name));
+      }
+    }
+    Figure figure{
+        QStringLiteral("%1 (%2)").arg(kCounted.at(dump), platform), "M", {total / 1e6}, 0};
+    QJsonObject row = figure.json();
+    row.insert("functions", functions);
+    figures.append(row);
+  }
+  return figures;
+}
+
+// The counts on X where there is a display, and offscreen.
+QJsonArray instructionRows(bool haveDisplay) {
+  QJsonArray figures;
+  for (const QString& platform : {QStringLiteral("xcb"), QStringLiteral("offscreen")}) {
+    if (platform == QLatin1String("offscreen") || haveDisplay) {
+      for (const auto& f : instructionCounts(platform)) {
+        figures.append(f);
+      }
+    }
+  }
+  return figures;
+}
 
 // How a child is started: as itself, or wrapped in a command that runs it, with
 // its arguments, in other conditions (a CPU quota, an accessibility bus). The
@@ -656,6 +788,9 @@ void printTable(const QJsonArray& figures) {
       std::printf("%-42s %10.4f\n", "  ratio to the 1.001 s limit",
                   f.value("ratio_to_reference").toDouble());
     }
+    for (const auto& function : f.value("functions").toArray()) {
+      std::printf("    %s\n", qPrintable(function.toString()));
+    }
   }
 }
 
@@ -703,6 +838,7 @@ struct Options {
   bool smoke = false;
   QString jsonPath;
   int classroom = 0;  // 0: the whole bench
+  bool instructions = false;
 };
 
 void printHelp() {
@@ -718,6 +854,9 @@ void printHelp() {
       "  --json FILE    the same figures written to FILE as JSON too\n"
       "  --classroom N  only a classroom: N programs started together on an X server\n"
       "                 of their own, each making three automatic runs\n"
+      "  --instructions only the instruction counts, under valgrind's callgrind: the\n"
+      "                 start, an automatic run and a paint, each with the five\n"
+      "                 functions that cost most (the full bench counts them too)\n"
       "  --help         this text\n",
       kUsage, kSmokeRunBound);
 }
@@ -737,6 +876,8 @@ std::variant<Options, int> parseOptions(const QStringList& arguments) {
       options.smoke = true;
     } else if (argument == QLatin1String("--json") && hasValue) {
       options.jsonPath = arguments.at(++i);
+    } else if (argument == QLatin1String("--instructions")) {
+      options.instructions = true;
     } else if (argument == QLatin1String("--classroom") && hasValue &&
                arguments.at(i + 1).toInt() > 0) {
       options.classroom = arguments.at(++i).toInt();
@@ -772,6 +913,11 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     endProcess(0);
   }
+  if (arguments.value(0) == QLatin1String("--child-instructions")) {
+    configurePlatform();
+    BenchApplication app(argc, argv);
+    return countInstructions(app);
+  }
   if (arguments.value(0) == QLatin1String("--child-startup")) {
     configurePlatform();
     BenchApplication app(argc, argv);
@@ -791,13 +937,18 @@ int main(int argc, char** argv) {
     report(figures, options.jsonPath, smoke);
     return figures.isEmpty() ? 1 : 0;
   }
+  const bool haveDisplay = !qEnvironmentVariableIsEmpty("DISPLAY");
+  if (options.instructions) {
+    const QJsonArray figures = instructionRows(haveDisplay);
+    report(figures, options.jsonPath, smoke);
+    return figures.isEmpty() ? 1 : 0;
+  }
   const int runs = smoke ? 1 : 5;
   QJsonArray figures;
   // The automatic runs at the machine's full speed. Those under a CPU quota
   // and the classroom's, which share the machine with programs starting beside
   // them, are the full bench's to judge.
   QJsonArray fullSpeedRuns;
-  const bool haveDisplay = !qEnvironmentVariableIsEmpty("DISPLAY");
   if (haveDisplay) {
     for (const auto& f : childFigures(QStringLiteral("xcb"), runs)) {
       figures.append(f);
@@ -849,6 +1000,12 @@ int main(int argc, char** argv) {
     }
   }
   figures.append(coreDraws(smoke ? 2 : 7).json());
+  // Instruction counts take a while under valgrind: the full bench's alone.
+  if (!smoke) {
+    for (const auto& f : instructionRows(haveDisplay)) {
+      figures.append(f);
+    }
+  }
 
   report(figures, options.jsonPath, smoke);
   if (smoke && !smokeRunsWithinBound(fullSpeedRuns)) {
