@@ -446,7 +446,7 @@ QJsonArray instructionCounts(const QString& platform) {
         total = count;
       } else if (total > 0 && functions.size() < 5 && count > 0 &&
                  name.contains(QLatin1Char(':')) && !stackBase(name)) {
-        functions.append(QStringLiteral("%1 M  %2").arg(count / 1e6, 0, 'f', 1).arg(name));
+        functions.append(QStringLiteral("%1 M  %2").arg(count / 1e6, 0, 'g', 3).arg(name));
       }
     }
     Figure figure{
