@@ -24,7 +24,7 @@
 
 namespace {
 
-void click(const QWidget* window, const char* name) {
+void pressButton(const QWidget* window, const char* name) {
   window->findChild<QPushButton*>(QLatin1String(name))->click();
 }
 
@@ -62,19 +62,19 @@ int main(int argc, char** argv) {
   Form1Testing::setDrawSource(*form, 20261208, [&clock] { return static_cast<float>(clock++); });
   const auto* announcer = form->findChild<Announcer*>();
 
-  click(form, "Command2");
+  pressButton(form, "Command2");
   tickWhileRunning(form, 3);
-  click(form, "Command1");
+  pressButton(form, "Command1");
   std::printf("%s\n", qPrintable(announcer->told()));
-  click(form, "Command4");
+  pressButton(form, "Command4");
   tickWhileRunning(form, 5000);
   std::printf("%s\n", qPrintable(announcer->told()));
   bool saved = save(form, folder, QStringLiteral("main"), language);
 
-  click(form, "Command7");
+  pressButton(form, "Command7");
   saved = saved && save(program.form2(), folder, QStringLiteral("graph"), language);
-  click(program.form2(), "Command1");
-  click(program.form1(), "Command8");
+  pressButton(program.form2(), "Command1");
+  pressButton(program.form1(), "Command8");
   saved = saved && save(program.form4(), folder, QStringLiteral("help"), language);
   return saved ? 0 : 1;
 }
