@@ -293,7 +293,7 @@ LabelControl* makeLabel(const StoredLabel& stored, const QString& caption, const
 Form1::Form1(Module1& shared, const QLocale& language)
     : shared_(shared), separator_(language.decimalPoint().toStdString()) {
   buildLayout(language);
-  connectCommands();
+  connectTimer1();
   load();
 }
 
@@ -379,7 +379,7 @@ void Form1::buildLayout(const QLocale& language) {
   Timer1->setInterval(kTimer1Interval);
 }
 
-void Form1::connectCommands() {
+void Form1::connectTimer1() {
   connect(Timer1, &TimerControl::timeout, this, &Form1::timerTick);
   // A screen shows some sixty of the thousand ticks a second: while Timer1
   // runs, the window is painted once per display frame, and at once when it stops.

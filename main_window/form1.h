@@ -62,7 +62,7 @@ class Form1 : public QWidget {
   friend class Form1Testing;  // the tests' view of the state behind the widgets
 
   void buildLayout(const QLocale& language);
-  void connectCommands();
+  void connectTimer1();
 
   void load();
   void draw();
