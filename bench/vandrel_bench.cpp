@@ -409,7 +409,7 @@ QJsonArray instructionCounts(const QString& platform) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
   child.setProcessEnvironment(environment);
-  child.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+  child.setProcessChannelMode(QProcess::MergedChannels);
   child.start(QStringLiteral("valgrind"),
               {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + out,
                QStringLiteral("--dump-before=vandrelBenchFirstFrame"),
@@ -417,10 +417,9 @@ QJsonArray instructionCounts(const QString& platform) {
                QStringLiteral("--dump-before=vandrelBenchRunCounted"),
                QStringLiteral("--dump-before=vandrelBenchPaintCounted"),
                QCoreApplication::applicationFilePath(), QStringLiteral("--child-instructions")});
-  child.readAllStandardError();
   if (!child.waitForFinished(1800000) || child.exitCode() != 0) {
-    std::fprintf(stderr, "No instruction counts on %s: valgrind did not run the program.\n",
-                 qPrintable(platform));
+    std::fprintf(stderr, "No instruction counts on %s: valgrind did not run the program.\n%s",
+                 qPrintable(platform), child.readAll().constData());
     return {};
   }
   QJsonArray figures;

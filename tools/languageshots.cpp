@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
-#include <QPushButton>
 #include <QWidget>
 
 #include <cstdio>
 
 #include "accessibility/announcer.h"
+#include "controls.h"
 #include "form1.h"
 #include "form1_testing.h"
 #include "form2.h"
@@ -24,13 +24,9 @@
 
 namespace {
 
-void pressButton(const QWidget* window, const char* name) {
-  window->findChild<QPushButton*>(QLatin1String(name))->click();
-}
-
 // Ticks Timer1 as long as it runs, as it would tick on its own.
 void tickWhileRunning(const QWidget* form, int most) {
-  auto* timer = form->findChild<TimerControl*>(QStringLiteral("Timer1"));
+  TimerControl* timer = timerOf(form);
   for (int tick = 0; tick < most && timer->isActive(); ++tick) {
     emit timer->timeout();
   }
@@ -62,19 +58,19 @@ int main(int argc, char** argv) {
   Form1Testing::setDrawSource(*form, 20261208, [&clock] { return static_cast<float>(clock++); });
   const auto* announcer = form->findChild<Announcer*>();
 
-  pressButton(form, "Command2");
+  buttonOf(form, "Command2")->click();
   tickWhileRunning(form, 3);
-  pressButton(form, "Command1");
+  buttonOf(form, "Command1")->click();
   std::printf("%s\n", qPrintable(announcer->told()));
-  pressButton(form, "Command4");
+  buttonOf(form, "Command4")->click();
   tickWhileRunning(form, 5000);
   std::printf("%s\n", qPrintable(announcer->told()));
   bool saved = save(form, folder, QStringLiteral("main"), language);
 
-  pressButton(form, "Command7");
+  buttonOf(form, "Command7")->click();
   saved = saved && save(program.form2(), folder, QStringLiteral("graph"), language);
-  pressButton(program.form2(), "Command1");
-  pressButton(program.form1(), "Command8");
+  buttonOf(program.form2(), "Command1")->click();
+  buttonOf(program.form1(), "Command8")->click();
   saved = saved && save(program.form4(), folder, QStringLiteral("help"), language);
   return saved ? 0 : 1;
 }
