@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 #include <random>
 
@@ -29,7 +30,10 @@ std::uint64_t RandomSource::entropySeed() {
 }
 
 void RandomSource::reseed(float secondsSinceMidnight) {
-  std::uint64_t mixed = key_ ^ std::bit_cast<std::uint32_t>(secondsSinceMidnight);
+  std::uint32_t bits = 0;
+  static_assert(sizeof bits == sizeof secondsSinceMidnight);
+  std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+  std::uint64_t mixed = key_ ^ bits;
   key_ = splitMix64(mixed);
 }
 

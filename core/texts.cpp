@@ -1,39 +1,45 @@
 #include "texts.h"
 
-#include <array>
-#include <charconv>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
+// The first eight decimals of `magnitude`, exactly, without rounding: its
+// binary mantissa times 10^8, shifted into place in 128-bit integers. Exact
+// for any magnitude below 2^47, which covers every ratio and probability.
+std::uint64_t firstEightDecimals(double magnitude) {
+  __extension__ using Wide = unsigned __int128;
+  constexpr int kMantissaBits = 53;
+  constexpr int kWideBits = 128;
+  constexpr std::uint64_t kHundredMillion = 100'000'000;
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+  const Wide scaled = Wide{mantissa} * kHundredMillion;
+  const int shift = kMantissaBits - exponent;
+  if (shift >= kWideBits) {
+    return 0;
+  }
+  return static_cast<std::uint64_t>(shift >= 0 ? scaled >> shift : scaled << -shift);
+}
+
 // Seven decimals, rounded half away from zero as the pattern "0.0000000"
 // rounds: a ratio such as 73/256 = 0.28515625 shows as 0.2851563. The rounding
-// is done here on the exact decimal expansion, which to_chars gives for any
-// double with enough digits; to_chars, unlike printf, also ignores the locale,
-// so the separator is only ever the one asked for.
+// is done on the exact eighth decimal, not on a double already rounded in
+// binary; and no C library call is made, so the locale never chooses the
+// separator: it is only ever the one asked for.
 std::string sevenDecimals(double value, std::string_view separator) {
   constexpr int kDecimals = 7;
-  constexpr int kExactDigits = 80;  // more than any ratio of counts needs
-  std::array<char, 128> buffer{};
-  const double magnitude = value < 0 ? -value : value;
-  const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                          std::chars_format::fixed, kExactDigits);
-  const std::string exact(buffer.data(), end);
-  const std::size_t point = exact.find('.');
-  std::string digits = exact.substr(0, point);
-  digits.append(exact, point + 1, kDecimals);
-  if (exact[point + 1 + kDecimals] >= '5') {
-    // Add one in the last place, carrying leftwards.
-    std::size_t at = digits.size();
-    while (at > 0 && digits[at - 1] == '9') {
-      digits[--at] = '0';
-    }
-    if (at == 0) {
-      digits.insert(digits.begin(), '1');
-    } else {
-      ++digits[at - 1];
-    }
+  constexpr std::uint64_t kTen = 10;
+  constexpr std::uint64_t kHalfAUnit = 5;
+  const std::uint64_t eight = firstEightDecimals(value < 0 ? -value : value);
+  const std::uint64_t seven = eight / kTen + (eight % kTen >= kHalfAUnit ? 1 : 0);
+  std::string digits = std::to_string(seven);
+  if (digits.size() <= kDecimals) {
+    digits.insert(0, kDecimals + 1 - digits.size(), '0');
   }
-  if (value < 0 && digits.find_first_not_of('0') != std::string::npos) {
+  if (value < 0 && seven != 0) {
     digits.insert(0, 1, '-');
   }
   // The separator goes in place: joining pieces with operator+ trips GCC 12's

@@ -167,6 +167,9 @@ void TestCore::texts_data() {
   row("999999 of 1000000", ratioText(ratio(999999.0 / 1000000)), "0.9999990");
   // Exact ties in the eighth decimal round up, not to even.
   row("73 of 256, a tie", ratioText(ratio(73.0 / 256)), "0.2851563");
+  // The float nearest 0.99999995 is 0.99999994039...: no tie, no carry.
+  row("just under a carry into the units", ratioText(ratio(0.99999995)), "0.9999999");
+  row("sixteen of 52", theoreticalProbabilityText("."), "0.3076923");
   // The language's separator, wherever the rounding carries.
   row("one, comma", ratioText(1.0F, ","), "1,0000000");
   row("73 of 256, comma", ratioText(ratio(73.0 / 256), ","), "0,2851563");
