@@ -44,7 +44,9 @@ Form4* Program::form4() const { return qobject_cast<Form4*>(form4_.data()); }
 
 void Program::present(QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
-  window->show();
+  // Not show(), which in a browser's Qt fills the page with the window: on
+  // every platform the window keeps its place and size.
+  window->setVisible(true);
   window->raise();
   window->activateWindow();
   // Shown by the program, the window is its active one from here on, as if the
@@ -90,7 +92,16 @@ void Program::showForm4() {
   present(form4_);
 }
 
-void Program::endProgram() { QCoreApplication::exit(0); }
+void Program::endProgram() {
+  // The windows go first: a browser's page outlives the program in it, and
+  // would go on showing them.
+  for (QWidget* window : {form2_.data(), form4_.data(), form1_.data()}) {
+    if (window != nullptr) {
+      window->hide();
+    }
+  }
+  QCoreApplication::exit(0);
+}
 
 void Program::onFocusWindowChanged(QWindow* window) {
   if (window == nullptr) {

@@ -544,8 +544,21 @@ void Form1::help() {
 
 void Form1::exitProgram() {
   playCue(*MMControl1, QString::fromLatin1(kEndPinponCue));
-  QMessageBox box(QMessageBox::NoIcon, tr(kExitTitle), tr(kExitText), QMessageBox::Ok, this);
-  exitAnswer_ = box.exec();
+  auto* box =
+      new QMessageBox(QMessageBox::NoIcon, tr(kExitTitle), tr(kExitText), QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+#if defined(Q_OS_WASM)
+  // A page cannot wait in an event loop of its own, so the answer comes later.
+  box->setWindowModality(Qt::ApplicationModal);
+  connect(box, &QMessageBox::finished, this, &Form1::exitAnswered);
+  box->show();
+#else
+  exitAnswered(box->exec());
+#endif
+}
+
+void Form1::exitAnswered(int answer) {
+  exitAnswer_ = answer;
   if (exitAnswer_ == QMessageBox::Ok) {
     emit endRequested();
   }

@@ -68,6 +68,7 @@ class Form1 : public QWidget {
   void draw();
   void shuffle();
   void exitProgram();
+  void exitAnswered(int answer);
   void autoStart();
   void autoStop();
   void init();
