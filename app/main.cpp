@@ -5,6 +5,10 @@
 #include "program.h"
 #include "translations.h"
 
+#if defined(Q_OS_WASM)
+#include "pagefonts.h"
+#endif
+
 int main(int argc, char** argv) {
   int code = 0;
   configurePlatform();
@@ -12,6 +16,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
     QApplication::setDesktopFileName(QStringLiteral("vandrel"));
+#if defined(Q_OS_WASM)
+    addPageFonts();
+#endif
     const Translations translations;
     Program program(translations.language());
     program.showForm1();

@@ -20,9 +20,13 @@ Translations::Translations(const QLocale& locale) {
   language_ = QLocale(program_.language());
   // Qt's own in the language ours was found in, so that the buttons never
   // speak another language than the windows.
-  if (qt_.load(QStringLiteral("qtbase_") + program_.language(),
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(&qt_);
+  // Where Qt has none of its own installed (in the browser), the few of its
+  // texts Vandrel shows are compiled in beside ours.
+  for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), directory}) {
+    if (qt_.load(QStringLiteral("qtbase_") + program_.language(), folder)) {
+      QCoreApplication::installTranslator(&qt_);
+      return;
+    }
   }
 }
 
