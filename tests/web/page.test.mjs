@@ -253,6 +253,24 @@ describe('the page', () => {
     await page.close();
   });
 
+  test('sounds the cue through Web Audio once Help is clicked', async () => {
+    const page = await open();
+    await page.tab.evaluate(() => {
+      window.soundsStarted = 0;
+      const start = AudioBufferSourceNode.prototype.start;
+      AudioBufferSourceNode.prototype.start = function startCounted(...when) {
+        window.soundsStarted += 1;
+        return start.apply(this, when);
+      };
+    });
+    await untilPicture(page.tab, mainWindow, 'main_window');
+    assert.equal(await page.tab.evaluate(() => window.soundsStarted), 0);
+    await page.tab.mouse.click(...pointAt(at.help));
+    await page.tab.waitForFunction(() => window.soundsStarted > 0);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   // Qt 6.4 gives the browser no accessibility tree of its own: the README sends
   // screen-reader users to the desktop programs. When a later Qt names the
   // buttons, this fails, and the README's word is to be changed.
