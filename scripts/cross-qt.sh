@@ -56,7 +56,8 @@ vandrel_fetch_source() {
 vandrel_cache_key() {
   local script=$1 key source
   shift
-  key=$(sha256sum "$script" "$(dirname "${BASH_SOURCE[0]}")/cross-qt.sh" | sha256sum | cut -c1-12)
+  # The contents alone: the same script run by another path is the same build.
+  key=$(cat "$script" "$(dirname "${BASH_SOURCE[0]}")/cross-qt.sh" | sha256sum | cut -c1-12)
   for source in "$@"; do
     key+="-$source-$(vandrel_source_version "$source")"
   done
