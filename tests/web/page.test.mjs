@@ -75,14 +75,14 @@ async function serve(folder) {
   return { url, stop: () => server.kill() };
 }
 
-const page = { folder: process.env.VANDREL_PAGE };
+const pageFolder = process.env.VANDREL_PAGE;
 let browser;
 let server;
 
 before(async () => {
-  assert.ok(page.folder && fs.existsSync(path.join(page.folder, 'index.html')),
+  assert.ok(pageFolder && fs.existsSync(path.join(pageFolder, 'index.html')),
     'VANDREL_PAGE names no folder with the page in it');
-  server = await serve(page.folder);
+  server = await serve(pageFolder);
   browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: browserArguments });
 });
 
@@ -105,6 +105,17 @@ async function open({ locale = 'en-US', hasTouch = false } = {}) {
   await tab.addInitScript(fixRandomness);
   await tab.goto(server.url);
   return { tab, errors, close: () => context.close() };
+}
+
+// `body` on a fresh page; the page's console must have shown no error by its end.
+async function withPage(options, body) {
+  const page = await open(options);
+  try {
+    await body(page);
+    assert.deepEqual(page.errors, []);
+  } finally {
+    await page.close();
+  }
 }
 
 // `area` of `window`, in the page's pixels; the whole window without an area.
@@ -187,102 +198,83 @@ async function runOn(page, start, drawn = 'main_window') {
 }
 
 describe('the page', () => {
-  test('opens the main window at its place, within its download budget', async (t) => {
-    const page = await open();
-    let transferred = 0;
-    page.tab.on('requestfinished', async (request) => {
-      const sizes = await request.sizes();
-      transferred += sizes.responseBodySize + sizes.responseHeadersSize;
-    });
-    const opened = Date.now();
-    await page.tab.reload();
-    await untilPicture(page.tab, mainWindow, 'main_window');
-    t.diagnostic(`main window drawn ${(Date.now() - opened) / 1000} s after the page opened`);
-    t.diagnostic(`${transferred} bytes transferred`);
-    assert.ok(transferred <= transferBudget, `${transferred} bytes transferred`);
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+  test('opens the main window at its place, within its download budget', (t) => withPage({},
+    async (page) => {
+      const sizes = [];
+      page.tab.on('requestfinished', (request) => sizes.push(request.sizes()));
+      const opened = Date.now();
+      await page.tab.reload();
+      await untilPicture(page.tab, mainWindow, 'main_window');
+      t.diagnostic(`main window drawn ${(Date.now() - opened) / 1000} s after the page opened`);
+      const transferred = (await Promise.all(sizes))
+        .reduce((sum, size) => sum + size.responseBodySize + size.responseHeadersSize, 0);
+      t.diagnostic(`${transferred} bytes transferred`);
+      assert.ok(transferred <= transferBudget, `${transferred} bytes transferred`);
+    }));
 
   for (const row of runStarts) {
-    test(`runs to 1000 after ${row.name}`, async (t) => {
-      const page = await open({ hasTouch: !!row.hasTouch });
-      const seconds = await runOn(page, row.start);
-      t.diagnostic(`Label3 showed 1000 ${seconds} s after the start`);
-      assert.ok(updating || seconds <= 1.5, `Label3 showed 1000 ${seconds} s after the start`);
-      await untilPicture(page.tab, mainWindow, 'main_window_after_run');
-      assert.deepEqual(page.errors, []);
-      await page.close();
-    });
+    test(`runs to 1000 after ${row.name}`, (t) => withPage({ hasTouch: !!row.hasTouch },
+      async (page) => {
+        const seconds = await runOn(page, row.start);
+        t.diagnostic(`Label3 showed 1000 ${seconds} s after the start`);
+        assert.ok(updating || seconds <= 1.5, `Label3 showed 1000 ${seconds} s after the start`);
+        await untilPicture(page.tab, mainWindow, 'main_window_after_run');
+      }));
   }
 
-  test('writes the ratios with a comma in French', async () => {
-    const page = await open({ locale: 'fr-FR' });
-    await runOn(page, runStarts[0].start, 'main_window_fr');
-    await untilPicture(page.tab, mainWindow, 'main_window_after_run_fr');
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+  test('writes the ratios with a comma in French', () => withPage({ locale: 'fr-FR' },
+    async (page) => {
+      await runOn(page, runStarts[0].start, 'main_window_fr');
+      await untilPicture(page.tab, mainWindow, 'main_window_after_run_fr');
+    }));
 
-  test('shows the graph over the main window after a run', async () => {
-    const page = await open();
+  test('shows the graph over the main window after a run', () => withPage({}, async (page) => {
     await runOn(page, runStarts[0].start);
     await page.tab.mouse.click(...pointAt(at.graphDisplay));
     await untilPicture(page.tab, clipOf(windows.form2), 'graph');
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+  }));
 
-  test('shows the help\'s 22 lines', async () => {
-    const page = await open();
+  test('shows the help\'s 22 lines', () => withPage({}, async (page) => {
     await untilPicture(page.tab, mainWindow, 'main_window');
     await page.tab.mouse.click(...pointAt(at.help));
     await untilPicture(page.tab, clipOf(windows.form4), 'help');
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+  }));
 
-  test('asks before it ends, and leaves an empty desktop', async () => {
-    const page = await open();
+  test('asks before it ends, and leaves an empty desktop', () => withPage({}, async (page) => {
     await untilPicture(page.tab, mainWindow, 'main_window');
     await page.tab.mouse.click(...pointAt(at.exit));
     await untilPicture(page.tab, wholePage, 'exit_box');
     await page.tab.keyboard.press('Enter');
     await untilPicture(page.tab, wholePage, 'ended');
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+  }));
 
-  test('sounds the cue through Web Audio once Help is clicked', async () => {
-    const page = await open();
-    await page.tab.evaluate(() => {
-      window.soundsStarted = 0;
-      const start = AudioBufferSourceNode.prototype.start;
-      AudioBufferSourceNode.prototype.start = function startCounted(...when) {
-        window.soundsStarted += 1;
-        return start.apply(this, when);
-      };
-    });
-    await untilPicture(page.tab, mainWindow, 'main_window');
-    assert.equal(await page.tab.evaluate(() => window.soundsStarted), 0);
-    await page.tab.mouse.click(...pointAt(at.help));
-    await page.tab.waitForFunction(() => window.soundsStarted > 0);
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+  test('sounds the cue through Web Audio once Help is clicked', () => withPage({},
+    async (page) => {
+      await page.tab.evaluate(() => {
+        window.soundsStarted = 0;
+        const start = AudioBufferSourceNode.prototype.start;
+        AudioBufferSourceNode.prototype.start = function startCounted(...when) {
+          window.soundsStarted += 1;
+          return start.apply(this, when);
+        };
+      });
+      await untilPicture(page.tab, mainWindow, 'main_window');
+      assert.equal(await page.tab.evaluate(() => window.soundsStarted), 0);
+      await page.tab.mouse.click(...pointAt(at.help));
+      await page.tab.waitForFunction(() => window.soundsStarted > 0);
+    }));
 
   // Qt 6.4 gives the browser no accessibility tree of its own: the README sends
   // screen-reader users to the desktop programs. When a later Qt names the
   // buttons, this fails, and the README's word is to be changed.
-  test('shows screen readers a canvas alone, as the README says', async () => {
-    const page = await open();
-    await untilPicture(page.tab, mainWindow, 'main_window');
-    const session = await page.tab.context().newCDPSession(page.tab);
-    const { nodes } = await session.send('Accessibility.getFullAXTree');
-    const named = nodes.filter((node) => node.name?.value)
-      .map((node) => `${node.role?.value}: ${node.name.value}`);
-    assert.deepEqual(named, ['RootWebArea: Vandrel']);
-    assert.ok(nodes.some((node) => node.role?.value === 'Canvas'));
-    await page.close();
-  });
+  test('shows screen readers a canvas alone, as the README says', () => withPage({},
+    async (page) => {
+      await untilPicture(page.tab, mainWindow, 'main_window');
+      const session = await page.tab.context().newCDPSession(page.tab);
+      const { nodes } = await session.send('Accessibility.getFullAXTree');
+      const named = nodes.filter((node) => node.name?.value)
+        .map((node) => `${node.role?.value}: ${node.name.value}`);
+      assert.deepEqual(named, ['RootWebArea: Vandrel']);
+      assert.ok(nodes.some((node) => node.role?.value === 'Canvas'));
+    }));
 });
