@@ -59,7 +59,11 @@ float secondsSinceMidnight() {
   const auto now = system_clock::now();
   const std::time_t seconds = system_clock::to_time_t(now);
   std::tm local{};
+#if defined(_WIN32)
+  localtime_s(&local, &seconds);  // Windows' own thread-safe form, its arguments reversed
+#else
   localtime_r(&seconds, &local);
+#endif
   const auto fraction = duration<double>(now - system_clock::from_time_t(seconds)).count();
   const double sinceMidnight =
       local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
