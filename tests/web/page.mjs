@@ -55,6 +55,45 @@ function fixRandomness() {
   Date.now = () => fixed;
 }
 
+// In the page, before its scripts: the times of clicks, taps and key presses,
+// of the ends of Qt's timer wakes (its event loop sleeps on the browser's
+// setTimeout), and of the pictures it sends to the canvas (WebGL texture uploads).
+function watchFrames() {
+  const marks = { started: [], woken: [], drawn: [] };
+  window.frameMarks = marks;
+  for (const type of ['pointerup', 'keydown']) {
+    addEventListener(type, () => marks.started.push(performance.now()), true);
+  }
+  const later = window.setTimeout;
+  window.setTimeout = (callback, ...rest) => later.call(window, (...values) => {
+    try {
+      return callback(...values);
+    } finally {
+      marks.woken.push(performance.now());
+    }
+  }, ...rest);
+  for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+    for (const name of ['texImage2D', 'texSubImage2D']) {
+      const upload = context.prototype[name];
+      context.prototype[name] = function uploadTimed(...values) {
+        marks.drawn.push(performance.now());
+        return upload.apply(this, values);
+      };
+    }
+  }
+}
+
+// By the page's own clock, in seconds from the last click, tap or key press:
+// when the program's last timer wake before the last picture sent to the
+// canvas ended (at most), and when that picture was sent.
+export async function runTimes(tab) {
+  const marks = await tab.evaluate(() => window.frameMarks);
+  const started = marks.started.at(-1);
+  const drawn = marks.drawn.at(-1);
+  const ended = marks.woken.filter((time) => time <= drawn).at(-1);
+  return { ended: (ended - started) / 1000, drawn: (drawn - started) / 1000 };
+}
+
 // scripts/serve-web on a free port.
 async function serve(folder) {
   const server = spawn(path.join(root, 'scripts/serve-web'), [folder, '--port', '0'],
@@ -87,9 +126,8 @@ export async function startBrowser(folder) {
   };
 }
 
-// A fresh page in `locale`, with its console's errors gathered, and `watch`
-// run in it before any of the page's own scripts.
-async function open(browser, url, { locale = 'en-US', hasTouch = false, watch } = {}) {
+// A fresh page in `locale`, with its console's errors gathered and its frames timed.
+async function open(browser, url, { locale = 'en-US', hasTouch = false } = {}) {
   const context = await browser.newContext({
     locale, hasTouch, viewport: { width: wholePage.width, height: wholePage.height },
   });
@@ -100,7 +138,7 @@ async function open(browser, url, { locale = 'en-US', hasTouch = false, watch } 
   });
   tab.on('pageerror', (error) => errors.push(String(error)));
   await tab.addInitScript(fixRandomness);
-  if (watch) await tab.addInitScript(watch);
+  await tab.addInitScript(watchFrames);
   await tab.goto(url);
   return { tab, errors, close: () => context.close() };
 }
