@@ -63,3 +63,17 @@ vandrel_cache_key() {
   done
   echo "$key"
 }
+
+# Configures, builds and installs the Qt module unpacked in FOLDER, in
+# WORK/build-<its name>, at the lowest priority; again after a change, it
+# rebuilds only what the change touches.
+#   vandrel_build_qt_module WORK FOLDER CMAKE-OPTIONS...
+vandrel_build_qt_module() {
+  local work=$1 folder=$2 build
+  shift 2
+  build="$work/build-$(basename "$folder")"
+  echo "=== $(basename "$folder") ($(date +%T))" >&2
+  nice -n 19 cmake -S "$folder" -B "$build" "$@" >&2
+  nice -n 19 cmake --build "$build" --parallel "$(nproc)" >&2
+  cmake --install "$build" >&2
+}
