@@ -1,13 +1,10 @@
 #include <QApplication>
 
+#include "bundledfonts.h"
 #include "platformchoice.h"
 #include "processend.h"
 #include "program.h"
 #include "translations.h"
-
-#if defined(Q_OS_WASM)
-#include "pagefonts.h"
-#endif
 
 int main(int argc, char** argv) {
   int code = 0;
@@ -18,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("vandrel"));
 #if defined(Q_OS_WASM)
     addPageFonts();
+#elif defined(Q_OS_WIN)
+    addBundledFonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
 #endif
     const Translations translations;
     Program program(translations.language());
