@@ -11,6 +11,7 @@
 #include <array>
 
 #include "cards.h"
+#include "controls/plainbitmap.h"
 
 namespace {
 
@@ -86,6 +87,8 @@ void TestResources::face() {
 
   const QImage face = QImage::fromData(bytes, "BMP");
   QCOMPARE(face.size(), QSize(69, 93));
+  // The program's own reader sees the same picture as Qt's.
+  QCOMPARE(readPlainBitmap(bytes), face.convertToFormat(QImage::Format_RGB32));
   const Ink whole = inkIn(face, face.rect());
   QVERIFY(kPureColours.contains(whole.colours));
   QCOMPARE(inkIn(face, face.rect().adjusted(1, 1, -1, -1)).pixels, whole.pixels);  // white edges

@@ -1,13 +1,20 @@
 #include <QApplication>
 #include <QImage>
+#include <QMap>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimerEvent>
+#include <QtEndian>
+
+#include <functional>
 
 #include "controls/commandbutton.h"
 #include "controls/drawingarea.h"
 #include "controls/drawingarea_testing.h"
 #include "controls/gothicfont.h"
+#include "controls/imagecontrol.h"
+#include "controls/plainbitmap.h"
 #include "timing/timercontrol.h"
 
 class TestPlatform : public QObject {
@@ -22,6 +29,10 @@ class TestPlatform : public QObject {
   void commandButtonKeys();
   void commandButtonNarrows_data();
   void commandButtonNarrows();
+  void plainBitmap_data();
+  void plainBitmap();
+  void imageStack_data();
+  void imageStack();
 };
 
 // A picture box of 1100 x 120 units on a 629 x 317 pixel surface.
@@ -178,6 +189,123 @@ void TestPlatform::commandButtonNarrows() {
   button->setGeometry(0, 0, 57, 25);  // the main window's Help button
   const int stretch = button->captionStretch();
   QVERIFY2(stretch >= least && stretch <= most, qPrintable(QString::number(stretch)));
+}
+
+namespace {
+
+// A bitmap file of 2 x `height` pixels, 24 bits each, with the pixels red,
+// green / blue, white from the first row stored, each row padded to 8 bytes;
+// `change` alters it afterwards.
+QByteArray bitmapFile(qint32 height, const std::function<void(QByteArray&)>& change = {}) {
+  QByteArray file(54, '\0');
+  auto put = [&file](int at, auto value) { qToLittleEndian(value, file.data() + at); };
+  file[0] = 'B';
+  file[1] = 'M';
+  put(10, quint32{54});
+  put(14, quint32{40});
+  put(18, qint32{2});
+  put(22, height);
+  put(26, quint16{1});
+  put(28, quint16{24});
+  file.append(QByteArray::fromHex("0000ff00ff000000"));  // blue, green, red as stored
+  file.append(QByteArray::fromHex("ff0000ffffff0000"));
+  put(2, static_cast<quint32>(file.size()));
+  if (change) {
+    change(file);
+  }
+  return file;
+}
+
+}  // namespace
+
+// A plain bitmap is read with its rows the right way up; anything else, or a
+// file cut short, is refused rather than read past its end.
+void TestPlatform::plainBitmap_data() {
+  QTest::addColumn<QByteArray>("file");
+  QTest::addColumn<QString>("top");  // the top row's colours; empty: refused
+  QTest::addColumn<QString>("bottom");
+  const QString redGreen = QStringLiteral("#ff0000 #00ff00");
+  const QString blueWhite = QStringLiteral("#0000ff #ffffff");
+  QTest::newRow("rows bottom-up") << bitmapFile(2) << blueWhite << redGreen;
+  QTest::newRow("rows top-down") << bitmapFile(-2) << redGreen << blueWhite;
+  QTest::newRow("empty") << QByteArray() << QString() << QString();
+  QTest::newRow("not a bitmap") << bitmapFile(2, [](QByteArray& f) { f[0] = 'P'; }) << QString()
+                                << QString();
+  QTest::newRow("last row cut short")
+      << bitmapFile(2, [](QByteArray& f) { f.chop(1); }) << QString() << QString();
+  QTest::newRow("taller than its pixels") << bitmapFile(3) << QString() << QString();
+  QTest::newRow("pixels said to start past the end")
+      << bitmapFile(2, [](QByteArray& f) { qToLittleEndian(quint32{4000}, f.data() + 10); })
+      << QString() << QString();
+  QTest::newRow("8 bits a pixel") << bitmapFile(2, [](QByteArray& f) {
+    qToLittleEndian(quint16{8}, f.data() + 28);
+  }) << QString() << QString();
+  QTest::newRow("compressed") << bitmapFile(2, [](QByteArray& f) {
+    qToLittleEndian(quint32{1}, f.data() + 30);
+  }) << QString() << QString();
+  QTest::newRow("no width") << bitmapFile(2, [](QByteArray& f) {
+    qToLittleEndian(qint32{0}, f.data() + 18);
+  }) << QString() << QString();
+  QTest::newRow("no height") << bitmapFile(0) << QString() << QString();
+  QTest::newRow("absurdly wide") << bitmapFile(2, [](QByteArray& f) {
+    qToLittleEndian(qint32{1 << 30}, f.data() + 18);
+  }) << QString() << QString();
+}
+
+void TestPlatform::plainBitmap() {
+  QFETCH(QByteArray, file);
+  QFETCH(QString, top);
+  QFETCH(QString, bottom);
+  const QImage picture = readPlainBitmap(file);
+  if (top.isEmpty()) {
+    QVERIFY(picture.isNull());
+    return;
+  }
+  QCOMPARE(picture.size(), QSize(2, 2));
+  auto row = [&picture](int y) {
+    return picture.pixelColor(0, y).name() + QLatin1Char(' ') + picture.pixelColor(1, y).name();
+  };
+  QCOMPARE(row(0), top);
+  QCOMPARE(row(1), bottom);
+}
+
+// Three images made in turn at one place on a window, each a plain colour:
+// what the place shows after the images are shown (+) and hidden (-).
+void TestPlatform::imageStack_data() {
+  QTest::addColumn<QStringList>("steps");
+  QTest::addColumn<QString>("seen");  // an image's colour, or the window's
+  QTest::newRow("none shown") << QStringList{} << "window";
+  QTest::newRow("the first made, under the others, shown") << QStringList{"+red"} << "red";
+  QTest::newRow("the last shown on top") << QStringList{"+red", "+blue", "+green"} << "green";
+  QTest::newRow("one shown again after another") << QStringList{"+red", "+blue", "+red"} << "blue";
+  QTest::newRow("the one on view hidden, another shown")
+      << QStringList{"+blue", "-blue", "+red"} << "red";
+  QTest::newRow("the one on view hidden") << QStringList{"+green", "-green"} << "window";
+}
+
+void TestPlatform::imageStack() {
+  QFETCH(QStringList, steps);
+  QFETCH(QString, seen);
+  QTemporaryDir pictures;
+  QWidget window;
+  window.resize(100, 100);
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, QColor(Qt::yellow));
+  window.setPalette(palette);
+  QMap<QString, ImageControl*> images;
+  for (const QString colour : {"red", "blue", "green"}) {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(QColor(colour));
+    const QString file = pictures.filePath(colour + QStringLiteral(".png"));
+    QVERIFY(picture.save(file));
+    images.insert(colour, new ImageControl(file, QRect(10, 10, 40, 40), &window));
+  }
+  for (const QString& step : steps) {
+    images.value(step.mid(1))->setShown(step.startsWith(QLatin1Char('+')));
+  }
+  const QImage shown = window.grab().toImage();
+  const QColor expected = seen == QLatin1String("window") ? QColor(Qt::yellow) : QColor(seen);
+  QCOMPARE(shown.pixelColor(QPoint(30, 30) * shown.devicePixelRatio()), expected);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -1,12 +1,14 @@
 #include "controls/imagecontrol.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 
 #include "accessibility/accessiblefactory.h"
 #include "accessibility/accessibletext.h"
 #include "accessibility/announcer.h"
+#include "controls/plainbitmap.h"
 
 namespace {
 
@@ -30,8 +32,12 @@ ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidg
   // Stretched once, by repeating pixels rather than blending them, so the
   // picture keeps pure colours and hard edges at any screen density.
   const qreal ratio = devicePixelRatioF();
-  QImage stretched = QImage(pictureFile)
-                         .scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+  QFile file(pictureFile);
+  QImage picture = file.open(QIODevice::ReadOnly) ? readPlainBitmap(file.readAll()) : QImage();
+  if (picture.isNull()) {
+    picture.load(pictureFile);
+  }
+  QImage stretched = picture.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                          .convertToFormat(QImage::Format_RGB32);
   stretched.setDevicePixelRatio(ratio);
   stretched_ = QPixmap::fromImage(stretched);
@@ -42,7 +48,6 @@ void ImageControl::setShown(bool shown) {
     return;
   }
   shown_ = shown;
-  setAttribute(Qt::WA_OpaquePaintEvent, shown);
   if (shown) {
     raise();
   }
@@ -64,9 +69,10 @@ void ImageControl::announceShown() {
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
-  if (!shown_) {
-    return;
-  }
   QPainter painter(this);
-  painter.drawPixmap(QPoint(0, 0), stretched_);
+  if (shown_) {
+    painter.drawPixmap(QPoint(0, 0), stretched_);
+  } else {
+    painter.fillRect(rect(), palette().window());
+  }
 }

@@ -8,14 +8,15 @@
 class Announcer;
 
 // An image control: a stored picture stretched to fill the control, shown or
-// hidden as a whole. It takes no clicks and no focus.
+// hidden as a whole. It takes no clicks and no focus. It starts hidden.
 //
 // Its visible state is its own, not the widget's: showing a Qt widget asks the
 // X server where the mouse is, a round trip that took a hundred microseconds a
-// time and would dominate a 1 ms tick. A hidden image simply paints nothing
-// and lets what lies beneath show through. The image on view comes to the top
-// of its stack and paints opaquely, so that images stacked with it are not
-// asked to paint at all.
+// time and would dominate a 1 ms tick. Every image paints opaquely, a hidden
+// one its window's background, as images lie on the bare window; the image on
+// view comes to the top of its stack, so that images stacked with it are not
+// asked to paint at all, and nothing about their stacking changes as they are
+// hidden.
 class ImageControl : public QWidget {
   Q_OBJECT
 
@@ -36,7 +37,7 @@ class ImageControl : public QWidget {
   void announceShown();
 
   QPixmap stretched_;  // prepared once: painting only copies it out
-  bool shown_ = true;
-  bool announcedShown_ = true;
+  bool shown_ = false;
+  bool announcedShown_ = false;
   QPointer<Announcer> announcer_;
 };

@@ -1,0 +1,52 @@
+#include "controls/plainbitmap.h"
+
+#include <QtEndian>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr qsizetype kFileHeader = 14;
+constexpr qsizetype kInfoHeader = 40;
+constexpr int kLargest = 16384;  // pixels a side; past it, not a picture of ours
+
+template <typename T>
+T word(const QByteArray& file, qsizetype at) {
+  return qFromLittleEndian<T>(file.constData() + at);
+}
+
+}  // namespace
+
+QImage readPlainBitmap(const QByteArray& file) {
+  if (file.size() < kFileHeader + kInfoHeader || !file.startsWith("BM")) {
+    return {};
+  }
+  const auto pixelsAt = static_cast<qsizetype>(word<quint32>(file, 10));
+  const auto infoSize = word<quint32>(file, 14);
+  const auto width = word<qint32>(file, 18);
+  const auto height = word<qint32>(file, 22);
+  const bool plain = infoSize >= kInfoHeader && word<quint16>(file, 26) == 1 &&
+                     word<quint16>(file, 28) == 24 && word<quint32>(file, 30) == 0;
+  if (!plain || width <= 0 || width > kLargest || height == 0 || std::abs(height) > kLargest) {
+    return {};
+  }
+  const int rows = std::abs(height);
+  const qsizetype stride = (static_cast<qsizetype>(width) * 3 + 3) & ~qsizetype{3};
+  if (pixelsAt < kFileHeader + kInfoHeader || pixelsAt > file.size() ||
+      (file.size() - pixelsAt) / stride < rows) {
+    return {};
+  }
+  QImage picture(width, rows, QImage::Format_RGB32);
+  uchar* const top = picture.bits();
+  const qsizetype lineBytes = picture.bytesPerLine();
+  const auto* bgr = reinterpret_cast<const uchar*>(file.constData() + pixelsAt);
+  for (int row = 0; row < rows; ++row, bgr += stride) {
+    // A positive height stores the bottom row first.
+    const int y = height > 0 ? rows - 1 - row : row;
+    auto* line = reinterpret_cast<QRgb*>(top + y * lineBytes);
+    for (int x = 0; x < width; ++x) {
+      line[x] = qRgb(bgr[3 * x + 2], bgr[3 * x + 1], bgr[3 * x]);
+    }
+  }
+  return picture;
+}
