@@ -14,6 +14,7 @@
 #include "controls/drawingarea_testing.h"
 #include "controls/gothicfont.h"
 #include "controls/imagecontrol.h"
+#include "controls/labelcontrol.h"
 #include "controls/plainbitmap.h"
 #include "timing/timercontrol.h"
 
@@ -33,6 +34,7 @@ class TestPlatform : public QObject {
   void plainBitmap();
   void imageStack_data();
   void imageStack();
+  void labelRepaintsEachNewCaption();
 };
 
 // A picture box of 1100 x 120 units on a 629 x 317 pixel surface.
@@ -306,6 +308,51 @@ void TestPlatform::imageStack() {
   const QImage shown = window.grab().toImage();
   const QColor expected = seen == QLatin1String("window") ? QColor(Qt::yellow) : QColor(seen);
   QCOMPARE(shown.pixelColor(QPoint(30, 30) * shown.devicePixelRatio()), expected);
+}
+
+namespace {
+
+class CountedLabel : public LabelControl {
+ public:
+  using LabelControl::LabelControl;
+  int paints = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    ++paints;
+    LabelControl::paintEvent(event);
+  }
+};
+
+}  // namespace
+
+// However often the caption changes between two paints, and whether or not
+// the label was hidden meanwhile, the next change is painted.
+void TestPlatform::labelRepaintsEachNewCaption() {
+  QWidget window;
+  auto* label = new CountedLabel(&window);
+  label->setGeometry(10, 10, 80, 25);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  auto paintedAfter = [label](const QStringList& captions) {
+    const int before = label->paints;
+    for (const QString& caption : captions) {
+      label->setCaption(caption);
+    }
+    return QTest::qWaitFor([&] { return label->paints > before; });
+  };
+  QVERIFY(paintedAfter({"1"}));
+  QVERIFY(paintedAfter({"2", "3", "4"}));
+  QVERIFY(paintedAfter({"5"}));
+  window.hide();
+  label->setCaption(QStringLiteral("6"));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QVERIFY(paintedAfter({"7"}));
+  label->hide();
+  label->setCaption(QStringLiteral("8"));
+  label->show();
+  QVERIFY(paintedAfter({"9"}));
 }
 
 QTEST_MAIN(TestPlatform)

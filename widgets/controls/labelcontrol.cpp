@@ -35,8 +35,11 @@ void LabelControl::setCaption(const QString& caption) {
   }
   caption_ = caption;
   fitted_ = false;
-  // Only the inside changes: the border keeps its pixels.
-  update(contentsRect());
+  if (!repaintAsked_) {
+    repaintAsked_ = true;
+    // Only the inside changes: the border keeps its pixels.
+    update(contentsRect());
+  }
   Announcer::announce(announcer_, this, [this] { announceCaption(); });
 }
 
@@ -87,6 +90,7 @@ void LabelControl::resizeEvent(QResizeEvent* event) {
 }
 
 void LabelControl::paintEvent(QPaintEvent* event) {
+  repaintAsked_ = false;
   if (!contentsRect().contains(event->rect())) {
     QFrame::paintEvent(event);
   }

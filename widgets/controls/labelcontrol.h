@@ -38,6 +38,10 @@ class LabelControl : public QFrame {
   QString caption_;
   QString announced_;  // the caption screen readers were last told of
   QPointer<Announcer> announcer_;
+  // A repaint is asked for once between two paints, however often the caption
+  // changes: a run changes it a thousand times a second, and Qt would merge
+  // the requests anyway. A label shown again is painted whole.
+  bool repaintAsked_ = false;
   // Worked out once after the caption, the font or the size changes, when the
   // caption is next painted or asked about: not on every paint, and not for
   // captions that come and go between two frames.
