@@ -44,8 +44,8 @@ QImage readPlainBitmap(const QByteArray& file) {
     // A positive height stores the bottom row first.
     const int y = height > 0 ? rows - 1 - row : row;
     auto* line = reinterpret_cast<QRgb*>(top + y * lineBytes);
-    for (int x = 0; x < width; ++x) {
-      line[x] = qRgb(bgr[3 * x + 2], bgr[3 * x + 1], bgr[3 * x]);
+    for (const uchar* pixel = bgr; pixel < bgr + 3 * qsizetype{width}; pixel += 3) {
+      *line++ = qRgb(pixel[2], pixel[1], pixel[0]);
     }
   }
   return picture;
