@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QGlyphRun>
 #include <QImage>
 #include <QMap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimerEvent>
 #include <QtEndian>
 
@@ -15,6 +17,7 @@
 #include "controls/gothicfont.h"
 #include "controls/imagecontrol.h"
 #include "controls/labelcontrol.h"
+#include "controls/numberglyphs.h"
 #include "controls/plainbitmap.h"
 #include "timing/timercontrol.h"
 
@@ -35,6 +38,8 @@ class TestPlatform : public QObject {
   void imageStack_data();
   void imageStack();
   void labelRepaintsEachNewCaption();
+  void numbersAsShaped_data();
+  void numbersAsShaped();
 };
 
 // A picture box of 1100 x 120 units on a 629 x 317 pixel surface.
@@ -353,6 +358,58 @@ void TestPlatform::labelRepaintsEachNewCaption() {
   label->setCaption(QStringLiteral("8"));
   label->show();
   QVERIFY(paintedAfter({"9"}));
+}
+
+// A number laid out from its characters' glyphs stands exactly where Qt's own
+// shaping puts it, in every face and size the numbers are shown in; other
+// characters are left to the shaping.
+void TestPlatform::numbersAsShaped_data() {
+  QTest::addColumn<QFont>("font");
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<bool>("laidOut");
+  const std::pair<const char*, QLocale::Language> languages[] = {{"Japanese", QLocale::Japanese},
+                                                                 {"Chinese", QLocale::Chinese},
+                                                                 {"Russian", QLocale::Russian},
+                                                                 {"Turkish", QLocale::Turkish}};
+  const std::pair<const char*, bool> weights[] = {{"bold", true}, {"regular", false}};
+  const QStringList captions{"0", "1000", " 326", "0.3076923", "0,3076923", "9876543210"};
+  for (const auto& [language, code] : languages) {
+    for (const auto& [weight, bold] : weights) {
+      const QFont font = gothicFont(GothicSize::Large, bold, QLocale(code));
+      for (const QString& caption : captions) {
+        QTest::addRow("%s %s '%s'", language, weight, qPrintable(caption))
+            << font << caption << true;
+      }
+      QTest::addRow("%s %s, a sign", language, weight) << font << "-1" << false;
+      QTest::addRow("%s %s, a word", language, weight) << font << "16/52" << false;
+    }
+  }
+}
+
+void TestPlatform::numbersAsShaped() {
+  QFETCH(QFont, font);
+  QFETCH(QString, caption);
+  QFETCH(bool, laidOut);
+  const std::optional<NumberGlyphs::Line> line = NumberGlyphs::of(font).layOut(caption);
+  QCOMPARE(line.has_value(), laidOut);
+  if (!laidOut) {
+    return;
+  }
+  QTextLayout shaped(caption, font);
+  shaped.beginLayout();
+  const QTextLine shapedLine = shaped.createLine();
+  shaped.endLayout();
+  const QList<QGlyphRun> runs = shaped.glyphRuns();
+  QCOMPARE(runs.size(), 1);
+  QCOMPARE(line->glyphs.rawFont(), runs.front().rawFont());
+  QCOMPARE(line->glyphs.glyphIndexes(), runs.front().glyphIndexes());
+  // Shaped positions stand on the baseline, below the line's top.
+  QList<QPointF> positions = runs.front().positions();
+  for (QPointF& position : positions) {
+    position.ry() -= shapedLine.ascent();
+  }
+  QCOMPARE(line->glyphs.positions(), positions);
+  QCOMPARE(line->advance, shapedLine.horizontalAdvance());
 }
 
 QTEST_MAIN(TestPlatform)

@@ -69,16 +69,29 @@ void LabelControl::fitCaption() const {
     return;
   }
   fitted_ = true;
-  const NarrowedFont fitted = narrowedToFit(font(), caption_, captionBox().width());
-  fittedFont_ = fitted.font;
-  stretch_ = fitted.stretch;
-  captionWidth_ = fitted.width;
+  const int room = captionBox().width();
+  if (numberGlyphs_ == nullptr) {
+    numberGlyphs_ = &NumberGlyphs::of(font());
+  }
+  numberLine_ = numberGlyphs_->layOut(caption_);
+  if (numberLine_ && qRound(numberLine_->advance) <= room) {
+    fittedFont_ = font();
+    stretch_ = 100;
+    captionWidth_ = qRound(numberLine_->advance);
+  } else {
+    numberLine_.reset();
+    const NarrowedFont fitted = narrowedToFit(font(), caption_, room);
+    fittedFont_ = fitted.font;
+    stretch_ = fitted.stretch;
+    captionWidth_ = fitted.width;
+  }
   captionAscent_ = QFontMetrics(fittedFont_).ascent();
 }
 
 void LabelControl::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
     fitted_ = false;
+    numberGlyphs_ = nullptr;
   }
   QFrame::changeEvent(event);
 }
@@ -100,9 +113,13 @@ void LabelControl::paintEvent(QPaintEvent* event) {
   fitCaption();
   const QRect box = captionBox();
   QPainter painter(this);
-  painter.setFont(fittedFont_);
   painter.setPen(palette().color(QPalette::WindowText));
   painter.setClipRect(contentsRect());
-  painter.drawText(
-      QPoint(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_), caption_);
+  const QPoint start(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_);
+  if (numberLine_) {
+    painter.drawGlyphRun(start, numberLine_->glyphs);
+  } else {
+    painter.setFont(fittedFont_);
+    painter.drawText(start, caption_);
+  }
 }

@@ -5,6 +5,10 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
+#include "controls/numberglyphs.h"
+
 class Announcer;
 
 // A window label: one line of text centred across the top of an opaque box
@@ -50,4 +54,7 @@ class LabelControl : public QFrame {
   mutable int stretch_ = 100;
   mutable int captionWidth_ = 0;
   mutable int captionAscent_ = 0;
+  // A number, laid out from glyphs looked up once for the label's font.
+  mutable NumberGlyphs* numberGlyphs_ = nullptr;
+  mutable std::optional<NumberGlyphs::Line> numberLine_;
 };
