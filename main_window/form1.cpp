@@ -386,6 +386,7 @@ void Form1::connectTimer1() {
   connect(Timer1, &TimerControl::runningChanged, pacer_, &FramePacer::setHeld);
   // and screen readers are told of the changes at a reader's pace.
   connect(Timer1, &TimerControl::runningChanged, announcer_, &Announcer::setHeld);
+  connect(pacer_, &FramePacer::framing, this, &Form1::showCardDrawn);
 }
 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
@@ -402,6 +403,7 @@ void Form1::reset() {
     card(cardIndex_)->setShown(false);
   }
   card(1)->setShown(true);
+  cardFollows_ = false;
   shared_.trialCount = 0;
   Label3->setCaption(text(plainText(shared_.trialCount)));
   tally_.hitCount = 0;
@@ -441,6 +443,7 @@ void Form1::enter(State state) {
     Timer1->start();
   } else {
     Timer1->stop();
+    showCardDrawn();
   }
 }
 
@@ -504,10 +507,23 @@ void Form1::init() {
 }
 
 void Form1::showNewCard() {
+  tally_.currentCard = drawCard(random_, timeOfDay_);
+  // A screen shows some sixty of the thousand cards a second: raising an
+  // image for each would cost more than the rest of a tick.
+  if (!cardFollows_) {
+    cardFollows_ = true;
+    update(toPixels(kFudaban));
+  }
+}
+
+void Form1::showCardDrawn() {
+  if (!cardFollows_) {
+    return;
+  }
+  cardFollows_ = false;
   for (cardIndex_ = 1; cardIndex_ <= kCardCount; ++cardIndex_) {
     card(cardIndex_)->setShown(false);
   }
-  tally_.currentCard = drawCard(random_, timeOfDay_);
   card(tally_.currentCard)->setShown(true);
 }
 

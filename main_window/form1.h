@@ -29,7 +29,8 @@ struct Module1;
 // Shuffle and Draw on the right; each control's place, font and colour is in
 // the tables at the top of form1.cpp. MMControl1 (hidden) plays the sound cues;
 // Timer1 ticks every millisecond while cards are shuffled or a run is going,
-// and the window is then painted once per display frame.
+// and the window is then painted once per display frame, the card image on
+// view brought up to the card last drawn just before.
 //
 // Each command leads to one of the states whose table in form1.cpp says which
 // buttons it offers, whether Timer1 runs and how ticks count. A command that
@@ -83,8 +84,10 @@ class Form1 : public QWidget {
 
   // Member `index` (1-52) of the card image array.
   ImageControl* card(int index) const { return fudaban.at(static_cast<std::size_t>(index)); }
-  // Hides every card image, draws a card and shows its image.
+  // Draws a card; its image follows at the next frame or when Timer1 stops.
   void showNewCard();
+  // Hides every card image and shows the drawn card's, if it is not on view.
+  void showCardDrawn();
   // "5 of 12 cards are multiples of 3; ratio 0.4166667.", "1 of 1 card is a multiple of 3; ..."
   QString tallyText(float ratio) const;
   QString ratioShown(float ratio) const;
@@ -100,6 +103,7 @@ class Form1 : public QWidget {
 
   DrawMode drawMode_ = DrawMode::Manual;
   std::int16_t cardIndex_ = 0;
+  bool cardFollows_ = false;  // an earlier card's image is on view than the card drawn
   std::int32_t exitAnswer_ = 0;
 
   // The controls, by the names the window was designed with.

@@ -178,7 +178,13 @@ QString differences(const Model& model, TestProgram& program) {
                                                   int{Form1Testing::drawMode(*main)}));
   expect("trialCount", model.trials, program.module1().trialCount);
   expect("hitCount", model.hits, Form1Testing::tally(*main).hitCount);
-  expect("cards on view", model.cards, shown);
+  // While Timer1 runs, the image on view follows the cards drawn once a frame,
+  // which the model cannot foresee: one image is on view.
+  if (timerOf(main)->isActive()) {
+    expect("cards on view while Timer1 runs", qsizetype{1}, shown.size());
+  } else {
+    expect("cards on view", model.cards, shown);
+  }
   for (const auto& [label, text] : model.labels.asKeyValueRange()) {
     expect(qPrintable(label), text, captionOf(main, qPrintable(label)));
   }

@@ -16,6 +16,7 @@
 #include "eventwait.h"
 #include "experiment.h"
 #include "form1.h"
+#include "form1_testing.h"
 #include "module1.h"
 #include "multimediacontrol.h"
 #include "privatepulse.h"
@@ -153,6 +154,7 @@ class TestForm1 : public QObject {
   void asksTheProgram();
   void afterActions_data();
   void afterActions();
+  void framesShowTheCardDrawn();
   void keyboardAloneKeepsTheFocus();
   void screenReaderHearsTheCounts();
   void cues_data();
@@ -410,6 +412,46 @@ void TestForm1::afterActions() {
     QCOMPARE(cardsOnView(s), row.card);
     QCOMPARE(s.clockReads, row.drawn);
   }
+}
+
+// The card images' paints: how many showed a card, and how many of those were
+// of another card than the one last drawn.
+class CardPaints : public QObject {
+ public:
+  explicit CardPaints(const Form1& form) : form_(form) {
+    for (int index = 1; index <= kCardCount; ++index) {
+      cardOf(&form, index)->installEventFilter(this);
+    }
+  }
+  int shown = 0;
+  int stale = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* card = static_cast<ImageControl*>(watched);
+    if (event->type() == QEvent::Paint && card->isShown()) {
+      ++shown;
+      const int drawn = Form1Testing::tally(form_).currentCard;
+      stale += card->objectName() == QStringLiteral("fudaban%1").arg(drawn) ? 0 : 1;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  const Form1& form_;
+};
+
+// While the cards are shuffled, a thousand a second, each frame shows the
+// card last drawn.
+void TestForm1::framesShowTheCardDrawn() {
+  Session s;
+  QVERIFY(QTest::qWaitForWindowExposed(s.form));
+  CardPaints paints(*s.form);
+  s.perform(QStringLiteral("Shuffle"));
+  QTRY_VERIFY(paints.shown >= 10);
+  s.perform(QStringLiteral("Draw"));
+  QCOMPARE(paints.stale, 0);
+  QCOMPARE(cardsOnView(s), cardName(Form1Testing::tally(*s.form).currentCard));
 }
 
 void TestForm1::keyboardAloneKeepsTheFocus() {

@@ -37,12 +37,17 @@ std::chrono::microseconds FramePacer::frameInterval() const {
 // again only after that request has been served: holding it back holds back
 // every change made meanwhile, and serving it paints them all in one frame.
 bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != window_ || event->type() != QEvent::UpdateRequest || !held_ || painting_) {
+  if (watched != window_ || event->type() != QEvent::UpdateRequest || painting_) {
+    return false;
+  }
+  if (!held_) {
+    emit framing();
     return false;
   }
   const auto sinceLast = Clock::now() - lastPaint_;
   if (sinceLast >= frameInterval()) {
     lastPaint_ = Clock::now();
+    emit framing();
     return false;
   }
   pending_ = true;
@@ -67,6 +72,7 @@ void FramePacer::timerEvent(QTimerEvent* event) {
 void FramePacer::paintNow() {
   pending_ = false;
   lastPaint_ = Clock::now();
+  emit framing();
   painting_ = true;
   QEvent request(QEvent::UpdateRequest);
   QCoreApplication::sendEvent(window_, &request);

@@ -8,8 +8,8 @@
 class QWidget;
 
 // Paces a window's painting to its screen's refresh rate while held. The
-// widgets change their state at once, as ever; only the window's repaint (Qt's
-// update request) waits for the next display frame, so a window changing a
+// widgets change their state at once; only the window's repaint (Qt's update
+// request) waits for the next display frame, so a window changing a
 // thousand times a second is painted and sent to the display sixty times. When
 // released, what is pending is painted at once.
 //
@@ -23,6 +23,11 @@ class FramePacer : public QObject {
 
   // Held, repaints wait for the next frame; released, what waits is painted now.
   void setHeld(bool held);
+
+ signals:
+  // The window is about to be painted, held or not: the moment to bring up to
+  // date what a screen need only show once a frame.
+  void framing();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
