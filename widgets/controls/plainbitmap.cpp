@@ -44,9 +44,14 @@ QImage readPlainBitmap(const QByteArray& file) {
     // A positive height stores the bottom row first.
     const int y = height > 0 ? rows - 1 - row : row;
     auto* line = reinterpret_cast<QRgb*>(top + y * lineBytes);
-    for (const uchar* pixel = bgr; pixel < bgr + 3 * qsizetype{width}; pixel += 3) {
-      *line++ = qRgb(pixel[2], pixel[1], pixel[0]);
+    const uchar* const last = bgr + 3 * qsizetype{width - 1};
+    // Blue, green, red and the next byte, read as one little-endian word, are
+    // the pixel with the next byte in place of the opaque alpha; the last
+    // pixel of a row, which may end the file, is read byte by byte.
+    for (const uchar* pixel = bgr; pixel < last; pixel += 3) {
+      *line++ = qFromLittleEndian<quint32>(pixel) | 0xFF000000U;
     }
+    *line = qRgb(last[2], last[1], last[0]);
   }
   return picture;
 }
