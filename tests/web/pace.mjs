@@ -24,7 +24,8 @@ async function oneRun(browser) {
     // Nothing changes after the run's last frame; a quiet spell shows it was the last.
     await page.tab.waitForTimeout(500);
     if (page.errors.length > 0) throw new Error(page.errors.join('\n'));
-    return runTimes(page.tab);
+    // Awaited here, before the finally below closes the page.
+    return await runTimes(page.tab);
   } finally {
     await page.close();
   }
