@@ -366,13 +366,19 @@ void TestProgram_::randomUseAgreesWithTheModel() {
 }
 
 void TestProgram_::writesNoFiles() {
-  QTemporaryDir root;
-  // The child's home, XDG folders and working folder (PWD), each named after
-  // its variable; sorted, as they are found after the run.
+  // Beside the test: under Wine, a folder on another drive would turn the
+  // platform's and the plugins' paths into paths on that drive.
+  QTemporaryDir root(QDir::current().filePath(QStringLiteral("writes-no-files-XXXXXX")));
+  // The child's home, data and temporary folders and working folder (PWD),
+  // each named after its variable; sorted, as they are found after the run.
+#if defined(Q_OS_WIN)
+  const QStringList folders{"PWD", "TEMP", "TMP", "USERPROFILE"};
+#else
   const QStringList folders{"HOME",           "PWD",
                             "XDG_CACHE_HOME", "XDG_CONFIG_HOME",
                             "XDG_DATA_HOME",  "XDG_RUNTIME_DIR",
                             "XDG_STATE_HOME"};
+#endif
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const QString& folder : folders) {
     QVERIFY(

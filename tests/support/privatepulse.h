@@ -14,6 +14,9 @@ class PrivatePulse {
   PrivatePulse(const PrivatePulse&) = delete;
   PrivatePulse& operator=(const PrivatePulse&) = delete;
 
+  // Empty where a daemon of the test's own can start; otherwise why it cannot.
+  static QString unavailable();
+
   // Starts the daemon and points this process's PULSE_SERVER at it.
   bool start();
   QString error() const { return error_; }
@@ -41,3 +44,12 @@ class PrivatePulse {
 
 // The largest absolute sample value of signed 16-bit samples.
 int peakLevel(const QByteArray& samples);
+
+// Skips the test function where no daemon of the test's own can start.
+#define VANDREL_SKIP_WITHOUT_PRIVATE_PULSE()          \
+  do {                                                \
+    const QString why_ = PrivatePulse::unavailable(); \
+    if (!why_.isEmpty()) {                            \
+      QSKIP(qPrintable(why_));                        \
+    }                                                 \
+  } while (false)
