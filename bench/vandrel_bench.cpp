@@ -22,13 +22,19 @@
 #include <QTimer>
 #include <QVariant>
 
+#if defined(Q_OS_WIN)
+#include <psapi.h>
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -72,14 +78,43 @@ double microsSince(Clock::time_point start) {
 }
 
 double cpuSeconds() {
+#if defined(Q_OS_WIN)
+  FILETIME created{};
+  FILETIME ended{};
+  FILETIME kernel{};
+  FILETIME user{};
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+  const auto seconds = [](FILETIME t) {  // in units of 100 ns
+    return static_cast<double>(static_cast<std::uint64_t>(t.dwHighDateTime) << 32 |
+                               t.dwLowDateTime) /
+           1e7;
+  };
+  return seconds(kernel) + seconds(user);
+#else
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
          static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+#endif
+}
+
+double peakResidentMegabytes() {
+#if defined(Q_OS_WIN)
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<double>(counters.PeakWorkingSetSize) / (1024 * 1024);
+#else
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024;
+#endif
 }
 
 // CPU seconds a process has used, from /proc; 0 if it cannot be read.
-double processCpuSeconds(qint64 pid) {
+double processCpuSeconds([[maybe_unused]] qint64 pid) {
+#if defined(Q_OS_WIN)
+  return 0;
+#else
   QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
   if (pid <= 0 || !stat.open(QIODevice::ReadOnly)) {
     return 0;
@@ -95,6 +130,7 @@ double processCpuSeconds(qint64 pid) {
   const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
   return static_cast<double>(fields.at(kUtime).toLongLong() + fields.at(kStime).toLongLong()) /
          ticks;
+#endif
 }
 
 double percentile(std::vector<double> values, double p) {
@@ -340,9 +376,7 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
     help.samples.push_back(microsSince(start) / 1000);
   }
   figures.append(help.json());
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  Figure memory{"peak resident memory", "MB", {static_cast<double>(usage.ru_maxrss) / 1024}, 60};
+  Figure memory{"peak resident memory", "MB", {peakResidentMegabytes()}, 60};
   figures.append(memory.json());
   return {{"figures", figures}};
 }
