@@ -23,8 +23,9 @@
 #include <QVariant>
 
 #if defined(Q_OS_WIN)
-#include <psapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #include <unistd.h>
