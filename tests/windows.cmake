@@ -20,7 +20,7 @@ foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll
   endif()
   file(CREATE_LINK ${library} ${runtime}/${name} SYMBOLIC)
 endforeach()
-foreach(face ${VANDREL_GOTHIC_FACE} ${VANDREL_HEI_FACE})
+foreach(face ${VANDREL_WINDOWS_FACES})
   get_filename_component(name ${face} NAME)
   file(CREATE_LINK ${face} ${fonts}/${name} SYMBOLIC)
 endforeach()

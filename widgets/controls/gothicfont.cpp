@@ -27,7 +27,13 @@ QStringList familiesFor(const QLocale& language) {
     case QLocale::Vietnamese:
       return {QStringLiteral("DejaVu Sans"), standIn};
     default:
+#if defined(Q_OS_WIN)
+      // The windows' own face, where Windows has it, by its Japanese name and
+      // by its English one; elsewhere the stand-in that travels with the program.
+      return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), standIn};
+#else
       return {standIn};
+#endif
   }
 }
 
