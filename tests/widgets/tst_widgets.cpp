@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QImage>
 #include <QMap>
@@ -17,6 +18,7 @@
 #include "controls/gothicfont.h"
 #include "controls/imagecontrol.h"
 #include "controls/labelcontrol.h"
+#include "controls/narrowedfont.h"
 #include "controls/numberglyphs.h"
 #include "controls/plainbitmap.h"
 #include "timing/timercontrol.h"
@@ -33,6 +35,8 @@ class TestPlatform : public QObject {
   void commandButtonKeys();
   void commandButtonNarrows_data();
   void commandButtonNarrows();
+  void narrowedJustEnough_data();
+  void narrowedJustEnough();
   void plainBitmap_data();
   void plainBitmap();
   void imageStack_data();
@@ -198,6 +202,46 @@ void TestPlatform::commandButtonNarrows() {
   button->setGeometry(0, 0, 57, 25);  // the main window's Help button
   const int stretch = button->captionStretch();
   QVERIFY2(stretch >= least && stretch <= most, qPrintable(QString::number(stretch)));
+}
+
+// The widest stretch at which the caption fits its room, however far that is
+// from the full width, and never narrower than half.
+void TestPlatform::narrowedJustEnough_data() {
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<double>("part");  // the room: this part of the full width,
+  QTest::addColumn<int>("less");     // less these pixels
+  QTest::newRow("room to spare") << "Graph display" << 1.2 << 0;
+  QTest::newRow("just room") << "Graph display" << 1.0 << 0;
+  QTest::newRow("a pixel short") << "Graph display" << 1.0 << 1;
+  QTest::newRow("a tenth short") << "Visualizacion del grafico" << 0.9 << 0;
+  QTest::newRow("a third short") << "Visualizacion del grafico" << 0.67 << 0;
+  QTest::newRow("short of half: half") << "Visualizacion del grafico" << 0.4 << 0;
+  QTest::newRow("a short caption, a tenth short") << "Fin" << 0.9 << 0;
+}
+
+void TestPlatform::narrowedJustEnough() {
+  QFETCH(QString, caption);
+  QFETCH(double, part);
+  QFETCH(int, less);
+  const QFont font = gothicFont(GothicSize::Small, false, QLocale::c());
+  const auto widthAt = [&](int stretch) {
+    QFont narrowed = font;
+    narrowed.setStretch(stretch == 100 ? 0 : stretch);
+    return QFontMetrics(narrowed).horizontalAdvance(caption);
+  };
+  const int full = widthAt(100);
+  const int room = static_cast<int>(full * part) - less;
+  const NarrowedFont fitted = narrowedToFit(font, caption, room);
+  QCOMPARE(fitted.width, widthAt(fitted.stretch));
+  QCOMPARE(QFontMetrics(fitted.font).horizontalAdvance(caption), fitted.width);
+  QCOMPARE(fitted.stretch == 100, room >= full);
+  QCOMPARE(fitted.stretch == 50, part < 0.5);
+  if (fitted.stretch > 50) {
+    QVERIFY2(fitted.width <= room, qPrintable(QString::number(fitted.stretch)));
+  }
+  if (fitted.stretch < 100) {
+    QVERIFY2(widthAt(fitted.stretch + 1) > room, qPrintable(QString::number(fitted.stretch)));
+  }
 }
 
 namespace {

@@ -2,19 +2,41 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFullStretch = 100;
 constexpr int kNarrowest = 50;
 
+NarrowedFont narrowedTo(const QFont& font, const QString& caption, int stretch) {
+  QFont narrowed = font;
+  narrowed.setStretch(stretch);
+  return {narrowed, stretch, QFontMetrics(narrowed).horizontalAdvance(caption)};
+}
+
 }  // namespace
 
 NarrowedFont narrowedToFit(const QFont& font, const QString& caption, int room) {
-  NarrowedFont fitted{font, kFullStretch, QFontMetrics(font).horizontalAdvance(caption)};
+  const NarrowedFont full{font, kFullStretch, QFontMetrics(font).horizontalAdvance(caption)};
+  if (full.width <= room) {
+    return full;
+  }
+  // Each stretch measured loads a face of its own, at a cost of milliseconds:
+  // start where the advances, which shrink with the stretch, would just fit,
+  // and step one percent from there.
+  const int guess =
+      std::clamp(kFullStretch * room / std::max(full.width, 1), kNarrowest, kFullStretch - 1);
+  NarrowedFont fitted = narrowedTo(font, caption, guess);
   while (fitted.width > room && fitted.stretch > kNarrowest) {
-    fitted.stretch -= 1;
-    fitted.font.setStretch(fitted.stretch);
-    fitted.width = QFontMetrics(fitted.font).horizontalAdvance(caption);
+    fitted = narrowedTo(font, caption, fitted.stretch - 1);
+  }
+  while (fitted.width <= room && fitted.stretch < kFullStretch - 1) {
+    const NarrowedFont wider = narrowedTo(font, caption, fitted.stretch + 1);
+    if (wider.width > room) {
+      break;
+    }
+    fitted = wider;
   }
   return fitted;
 }
