@@ -10,6 +10,7 @@
 #include <QTimerEvent>
 #include <QtEndian>
 
+#include <algorithm>
 #include <functional>
 
 #include "controls/commandbutton.h"
@@ -320,35 +321,63 @@ void TestPlatform::plainBitmap() {
 }
 
 // Three images made in turn at one place on a window, each a plain colour:
-// what the place shows after the images are shown (+) and hidden (-).
+// what the place shows after the images are shown (+) and hidden (-). Each
+// picture is read once, after the window's first frame or when first shown.
 void TestPlatform::imageStack_data() {
   QTest::addColumn<QStringList>("steps");
-  QTest::addColumn<QString>("seen");  // an image's colour, or the window's
-  QTest::newRow("none shown") << QStringList{} << "window";
-  QTest::newRow("the first made, under the others, shown") << QStringList{"+red"} << "red";
-  QTest::newRow("the last shown on top") << QStringList{"+red", "+blue", "+green"} << "green";
-  QTest::newRow("one shown again after another") << QStringList{"+red", "+blue", "+red"} << "blue";
+  QTest::addColumn<QString>("seen");   // an image's colour, or the window's
+  QTest::addColumn<QString>("drawn");  // when the picture files were drawn
+  const QString before = QStringLiteral("before the images were made");
+  QTest::newRow("none shown") << QStringList{} << "window" << before;
+  QTest::newRow("the first made, under the others, shown")
+      << QStringList{"+red"} << "red" << before;
+  QTest::newRow("the last shown on top")
+      << QStringList{"+red", "+blue", "+green"} << "green" << before;
+  QTest::newRow("one shown again after another")
+      << QStringList{"+red", "+blue", "+red"} << "blue" << before;
   QTest::newRow("the one on view hidden, another shown")
-      << QStringList{"+blue", "-blue", "+red"} << "red";
-  QTest::newRow("the one on view hidden") << QStringList{"+green", "-green"} << "window";
+      << QStringList{"+blue", "-blue", "+red"} << "red" << before;
+  QTest::newRow("the one on view hidden") << QStringList{"+green", "-green"} << "window" << before;
+  QTest::newRow("pictures drawn after the images were made") << QStringList{"+blue"} << "blue"
+                                                             << "after the images were made";
+  // Black from then on: what shows was read before.
+  QTest::newRow("pictures drawn over after the first frame") << QStringList{"+blue"} << "blue"
+                                                             << "over after the first frame";
 }
 
 void TestPlatform::imageStack() {
   QFETCH(QStringList, steps);
   QFETCH(QString, seen);
+  QFETCH(QString, drawn);
   QTemporaryDir pictures;
+  const QStringList colours{"red", "blue", "green"};
+  const auto draw = [&pictures](const QString& name, const QColor& colour) {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture.save(pictures.filePath(name + QStringLiteral(".png")));
+  };
+  const auto drawAll = [&](bool black) {
+    return std::all_of(colours.begin(), colours.end(), [&](const QString& colour) {
+      return draw(colour, black ? QColor(Qt::black) : QColor(colour));
+    });
+  };
   QWidget window;
   window.resize(100, 100);
   QPalette palette = window.palette();
   palette.setColor(QPalette::Window, QColor(Qt::yellow));
   window.setPalette(palette);
+  QVERIFY(drawn.startsWith(QLatin1String("after")) || drawAll(false));
   QMap<QString, ImageControl*> images;
-  for (const QString colour : {"red", "blue", "green"}) {
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(QColor(colour));
-    const QString file = pictures.filePath(colour + QStringLiteral(".png"));
-    QVERIFY(picture.save(file));
-    images.insert(colour, new ImageControl(file, QRect(10, 10, 40, 40), &window));
+  for (const QString& colour : colours) {
+    images.insert(colour, new ImageControl(pictures.filePath(colour + QStringLiteral(".png")),
+                                           QRect(10, 10, 40, 40), &window));
+  }
+  QVERIFY(!drawn.startsWith(QLatin1String("after")) || drawAll(false));
+  if (drawn.startsWith(QLatin1String("over"))) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QVERIFY(drawAll(true));
   }
   for (const QString& step : steps) {
     images.value(step.mid(1))->setShown(step.startsWith(QLatin1Char('+')));

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 
 #include "accessibility/accessiblefactory.h"
 #include "accessibility/accessibletext.h"
@@ -24,23 +25,45 @@ QAccessibleInterface* accessibleImage(const QString& className, QObject* object)
 }  // namespace
 
 ImageControl::ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent), pictureFile_(pictureFile) {
   setGeometry(place);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   installAccessibleFactory(accessibleImage);
-  // Stretched once, by repeating pixels rather than blending them, so the
-  // picture keeps pure colours and hard edges at any screen density.
+}
+
+void ImageControl::prepare() {
+  if (prepared_) {
+    return;
+  }
+  prepared_ = true;
+  // Stretched by repeating pixels rather than blending them, so the picture
+  // keeps pure colours and hard edges at any screen density.
   const qreal ratio = devicePixelRatioF();
-  QFile file(pictureFile);
+  QFile file(pictureFile_);
   QImage picture = file.open(QIODevice::ReadOnly) ? readPlainBitmap(file.readAll()) : QImage();
   if (picture.isNull()) {
-    picture.load(pictureFile);
+    picture.load(pictureFile_);
   }
   QImage stretched = picture.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation)
                          .convertToFormat(QImage::Format_RGB32);
   stretched.setDevicePixelRatio(ratio);
   stretched_ = QPixmap::fromImage(stretched);
+}
+
+// Images stacked in one place are not all painted: the first that is prepares
+// them all, once the frame it is part of has gone out.
+void ImageControl::prepareAfterThisFrame() {
+  QWidget* window = parentWidget();
+  if (window == nullptr) {
+    QTimer::singleShot(0, this, &ImageControl::prepare);
+    return;
+  }
+  QTimer::singleShot(0, window, [window] {
+    for (ImageControl* image : window->findChildren<ImageControl*>(Qt::FindDirectChildrenOnly)) {
+      image->prepare();
+    }
+  });
 }
 
 void ImageControl::setShown(bool shown) {
@@ -69,8 +92,13 @@ void ImageControl::announceShown() {
 }
 
 void ImageControl::paintEvent(QPaintEvent* /*event*/) {
+  if (!prepared_ && !prepareAsked_) {
+    prepareAsked_ = true;
+    prepareAfterThisFrame();
+  }
   QPainter painter(this);
   if (shown_) {
+    prepare();
     painter.drawPixmap(QPoint(0, 0), stretched_);
   } else {
     painter.fillRect(rect(), palette().window());

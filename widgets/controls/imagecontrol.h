@@ -22,7 +22,9 @@ class ImageControl : public QWidget {
 
  public:
   // `pictureFile` is any picture Qt reads, typically a compiled-in resource.
-  // It is read and stretched once, here, so that no tick waits for it.
+  // It is read and stretched once, just after the window's first frame, with
+  // those of the images beside it, so that neither the start nor a tick waits
+  // for it; or when first shown, if that comes sooner.
   ImageControl(const QString& pictureFile, const QRect& place, QWidget* parent);
 
   bool isShown() const { return shown_; }
@@ -35,8 +37,13 @@ class ImageControl : public QWidget {
 
  private:
   void announceShown();
+  void prepare();
+  void prepareAfterThisFrame();
 
+  QString pictureFile_;
   QPixmap stretched_;  // prepared once: painting only copies it out
+  bool prepared_ = false;
+  bool prepareAsked_ = false;
   bool shown_ = false;
   bool announcedShown_ = false;
   QPointer<Announcer> announcer_;
