@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVariant>
+#include <QWindow>
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
@@ -39,6 +40,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -191,8 +193,19 @@ class BenchApplication : public QApplication {
   QObject* benchTimer = nullptr;
   std::vector<double> tickMicros;
   std::vector<double> repaintMicros;
+  // Called once, as soon as an expose has left `firstFrameShown` true: the
+  // first frame has been painted and flushed, and nothing after it has run.
+  std::function<bool()> firstFrameShown;
+  std::function<void()> atFirstFrame;
 
   bool notify(QObject* receiver, QEvent* event) override {
+    if (atFirstFrame && event->type() == QEvent::Expose) {
+      const bool result = QApplication::notify(receiver, event);
+      if (firstFrameShown()) {
+        std::exchange(atFirstFrame, {})();
+      }
+      return result;
+    }
     if (receiver == frameWitness && event->type() == QEvent::Paint) {
       ++frames;
     }
@@ -382,19 +395,31 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   return {{"figures", figures}};
 }
 
+// Runs `then` as soon as the first frame of `program`'s main window has been
+// painted and sent to the display: what the program leaves for after that
+// frame is not counted. (QApplication::sync() would run it: it handles events.)
+void atFirstFrame(BenchApplication& app, Program& program, const std::function<void()>& then) {
+  app.firstFrameShown = [&program] {
+    const Form1* form = program.form1();
+    return form != nullptr && form->windowHandle() != nullptr && form->windowHandle()->isExposed();
+  };
+  app.atFirstFrame = then;
+}
+
 // Start-up: prints the wall-clock time at which Form1 is first exposed.
 int measureStartup(BenchApplication& app) {
   Program program;
+  bool shown = false;
+  atFirstFrame(app, program, [&shown] {
+    std::printf("%lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                           std::chrono::system_clock::now().time_since_epoch())
+                                           .count()));
+    std::fflush(stdout);
+    shown = true;
+  });
   program.showForm1();
-  runEventsUntil([&program] { return program.form1()->isVisible(); }, 10000);
-  // Exposed once the first frame has been flushed to the window.
-  QCoreApplication::processEvents();
-  app.sync();
-  std::printf("%lld\n",
-              static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                         std::chrono::system_clock::now().time_since_epoch())
-                                         .count()));
-  std::fflush(stdout);
+  runEventsUntil([&shown] { return shown; }, 10000);
   endProcess(0);
 }
 
@@ -418,15 +443,17 @@ constexpr std::array<const char*, 3> kCounted{
 
 int countInstructions(BenchApplication& app) {
   Program program;
+  bool shown = false;
+  atFirstFrame(app, program, [&shown] {
+    vandrelBenchFirstFrame();
+    shown = true;
+  });
   program.showForm1();
   Form1* form = program.form1();
   // The same cards every time, so that the same texts are laid out and painted.
   int clock = 0;
   Form1Testing::setDrawSource(*form, 20261209, [&clock] { return static_cast<float>(clock++); });
-  runEventsUntil([form] { return form->isVisible(); }, 60000);
-  QCoreApplication::processEvents();
-  app.sync();
-  vandrelBenchFirstFrame();
+  runEventsUntil([&shown] { return shown; }, 60000);
   runEventsUntil([] { return false; }, 500);
   TimerControl* timer = timerOf(form);
   vandrelBenchCountFrom();
