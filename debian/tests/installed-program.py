@@ -33,16 +33,27 @@ def x_window_caption():
     return name.split(" = ", 1)[1].strip().strip('"')
 
 
+def while_running(program, find):
+    """`find`, but the test fails at once when `program` has ended, rather
+    than waiting out its time for a window that cannot come."""
+    def found():
+        if program.poll() is not None:
+            sys.exit(f"the program ended with status {program.returncode}")
+        return find()
+    return found
+
+
 def main():
     run_seconds = float(os.environ.get("VANDREL_RUN_SECONDS", "120"))
     program = subprocess.Popen([sys.argv[1]])
     try:
         started = time.monotonic()
         check("caption of the mapped X window",
-              wait_for(x_window_caption, "the mapped window", run_seconds), CAPTION)
+              wait_for(while_running(program, x_window_caption), "the mapped window",
+                       run_seconds), CAPTION)
         print(f"     window shown after {time.monotonic() - started:.1f} s")
-        window = wait_for(lambda: main_window("Vandrel"), "the main window over AT-SPI",
-                          run_seconds)
+        window = wait_for(while_running(program, lambda: main_window("Vandrel")),
+                          "the main window over AT-SPI", run_seconds)
         check("window name over AT-SPI", window.name, CAPTION)
         labels = children(window, pyatspi.ROLE_LABEL)
         check("label count", len(labels), 13)
@@ -52,7 +63,8 @@ def main():
         buttons = {b.name: b for b in children(window, pyatspi.ROLE_PUSH_BUTTON)}
         started = time.monotonic()
         buttons["AutoStart"].queryAction().doAction(0)
-        wait_for(lambda: trials.name == "1000" or None, "Label3 at 1000", run_seconds)
+        wait_for(while_running(program, lambda: trials.name == "1000" or None),
+                 "Label3 at 1000", run_seconds)
         print(f"     the run of 1000 draws took {time.monotonic() - started:.1f} s")
         check("Label3 after the run", trials.name, "1000")
         hit_count = int(hits.name)
