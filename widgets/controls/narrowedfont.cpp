@@ -18,7 +18,7 @@ NarrowedFont narrowedTo(const QFont& font, const QString& caption, int stretch) 
 }  // namespace
 
 NarrowedFont narrowedToFit(const QFont& font, const QString& caption, int room) {
-  const NarrowedFont full{font, kFullStretch, QFontMetrics(font).horizontalAdvance(caption)};
+  NarrowedFont full{font, kFullStretch, QFontMetrics(font).horizontalAdvance(caption)};
   if (full.width <= room) {
     return full;
   }
