@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -28,15 +29,18 @@ NarrowedFont narrowedToFit(const QFont& font, const QString& caption, int room) 
   const int guess =
       std::clamp(kFullStretch * room / std::max(full.width, 1), kNarrowest, kFullStretch - 1);
   NarrowedFont fitted = narrowedTo(font, caption, guess);
-  while (fitted.width > room && fitted.stretch > kNarrowest) {
-    fitted = narrowedTo(font, caption, fitted.stretch - 1);
+  if (fitted.width > room) {
+    while (fitted.width > room && fitted.stretch > kNarrowest) {
+      fitted = narrowedTo(font, caption, fitted.stretch - 1);
+    }
+    return fitted;
   }
-  while (fitted.width <= room && fitted.stretch < kFullStretch - 1) {
-    const NarrowedFont wider = narrowedTo(font, caption, fitted.stretch + 1);
+  while (fitted.stretch < kFullStretch - 1) {
+    NarrowedFont wider = narrowedTo(font, caption, fitted.stretch + 1);
     if (wider.width > room) {
       break;
     }
-    fitted = wider;
+    fitted = std::move(wider);
   }
   return fitted;
 }
