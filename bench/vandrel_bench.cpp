@@ -395,31 +395,34 @@ QJsonObject measureRuns(BenchApplication& app, int runs) {
   return {{"figures", figures}};
 }
 
-// Runs `then` as soon as the first frame of `program`'s main window has been
-// painted and sent to the display: what the program leaves for after that
+// Shows `program`'s main window and runs `then` as soon as its first frame has
+// been painted and sent to the display: what the program leaves for after that
 // frame is not counted. (QApplication::sync() would run it: it handles events.)
-void atFirstFrame(BenchApplication& app, Program& program, const std::function<void()>& then) {
+void showUntilFirstFrame(BenchApplication& app, Program& program, int timeoutMs,
+                         const std::function<void()>& then) {
+  bool shown = false;
   app.firstFrameShown = [&program] {
     const Form1* form = program.form1();
     return form != nullptr && form->windowHandle() != nullptr && form->windowHandle()->isExposed();
   };
-  app.atFirstFrame = then;
+  app.atFirstFrame = [&shown, then] {
+    then();
+    shown = true;
+  };
+  program.showForm1();
+  runEventsUntil([&shown] { return shown; }, timeoutMs);
 }
 
 // Start-up: prints the wall-clock time at which Form1 is first exposed.
 int measureStartup(BenchApplication& app) {
   Program program;
-  bool shown = false;
-  atFirstFrame(app, program, [&shown] {
+  showUntilFirstFrame(app, program, 10000, [] {
     std::printf("%lld\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
                                            std::chrono::system_clock::now().time_since_epoch())
                                            .count()));
     std::fflush(stdout);
-    shown = true;
   });
-  program.showForm1();
-  runEventsUntil([&shown] { return shown; }, 10000);
   endProcess(0);
 }
 
@@ -443,17 +446,11 @@ constexpr std::array<const char*, 3> kCounted{
 
 int countInstructions(BenchApplication& app) {
   Program program;
-  bool shown = false;
-  atFirstFrame(app, program, [&shown] {
-    vandrelBenchFirstFrame();
-    shown = true;
-  });
-  program.showForm1();
+  showUntilFirstFrame(app, program, 60000, [] { vandrelBenchFirstFrame(); });
   Form1* form = program.form1();
   // The same cards every time, so that the same texts are laid out and painted.
   int clock = 0;
   Form1Testing::setDrawSource(*form, 20261209, [&clock] { return static_cast<float>(clock++); });
-  runEventsUntil([&shown] { return shown; }, 60000);
   runEventsUntil([] { return false; }, 500);
   TimerControl* timer = timerOf(form);
   vandrelBenchCountFrom();
