@@ -33,19 +33,33 @@ vandrel_as_root() {
 
 # Installs the packages named that are not installed yet.
 vandrel_install_missing() {
-  local missing=() package
+  vandrel_missing "$@" || return 0
+  # One install at a time: CI builds Qt for the other platforms beside its
+  # other steps, and each may find packages missing. Whoever waited looks again.
+  local lock
+  exec {lock}>"${TMPDIR:-/tmp}/vandrel-install-$(id -u).lock"
+  flock "$lock"
+  if vandrel_missing "$@"; then
+    echo "Installing: ${VANDREL_MISSING[*]}"
+    vandrel_as_root apt-get -o DPkg::Lock::Timeout=900 update -qq
+    vandrel_as_root env DEBIAN_FRONTEND=noninteractive \
+      apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends \
+      "${VANDREL_MISSING[@]}"
+  fi
+  exec {lock}>&-
+}
+
+# Sets VANDREL_MISSING to the packages named that are not installed; false when
+# there are none.
+vandrel_missing() {
+  local package
+  VANDREL_MISSING=()
   for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$package")
+      VANDREL_MISSING+=("$package")
     fi
   done
-  if [ "${#missing[@]}" -eq 0 ]; then
-    return 0
-  fi
-  echo "Installing: ${missing[*]}"
-  vandrel_as_root apt-get update -qq
-  vandrel_as_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  [ "${#VANDREL_MISSING[@]}" -gt 0 ]
 }
 
 # Everything the build, the program and the tests need, and the extra packages named.
