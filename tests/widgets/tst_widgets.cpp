@@ -3,6 +3,9 @@
 #include <QGlyphRun>
 #include <QImage>
 #include <QMap>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include "controls/commandbutton.h"
 #include "controls/drawingarea.h"
 #include "controls/drawingarea_testing.h"
+#include "controls/glyphtiles.h"
 #include "controls/gothicfont.h"
 #include "controls/imagecontrol.h"
 #include "controls/labelcontrol.h"
@@ -45,6 +49,8 @@ class TestPlatform : public QObject {
   void labelRepaintsEachNewCaption();
   void numbersAsShaped_data();
   void numbersAsShaped();
+  void numbersOnScreen_data();
+  void numbersOnScreen();
 };
 
 // A picture box of 1100 x 120 units on a 629 x 317 pixel surface.
@@ -478,6 +484,105 @@ void TestPlatform::numbersAsShaped() {
   }
   QCOMPARE(line->glyphs.positions(), positions);
   QCOMPARE(line->advance, shapedLine.horizontalAdvance());
+}
+
+namespace {
+
+// `glyphs` drawn by Qt, in red on white.
+QImage drawnByQt(const QGlyphRun& glyphs, QPoint origin) {
+  QImage picture(190, 30, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setPen(Qt::red);
+  painter.drawGlyphRun(origin, glyphs);
+  return picture;
+}
+
+// Whether two neighbouring glyphs, each drawn alone, have ink in one column.
+bool inksShareAColumn(const QGlyphRun& glyphs, QPoint origin) {
+  int lastRight = -1;
+  for (qsizetype i = 0; i < glyphs.glyphIndexes().size(); ++i) {
+    QGlyphRun alone = glyphs;
+    alone.setGlyphIndexes({glyphs.glyphIndexes().at(i)});
+    alone.setPositions({glyphs.positions().at(i)});
+    const QImage picture = drawnByQt(alone, origin);
+    int left = picture.width();
+    int right = -1;
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 0; x < picture.width(); ++x) {
+        if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+      }
+    }
+    if (right >= 0 && left <= lastRight) {
+      return true;
+    }
+    lastRight = std::max(lastRight, right);
+  }
+  return false;
+}
+
+}  // namespace
+
+// A number reaches the screen exactly as Qt draws it, although a label soon
+// copies its glyphs from pictures it made of each.
+void TestPlatform::numbersOnScreen_data() { numbersAsShaped_data(); }
+
+void TestPlatform::numbersOnScreen() {
+  QFETCH(QFont, font);
+  QFETCH(QString, caption);
+  QWidget window;
+  window.resize(200, 70);
+  auto makeLabel = [&window, &font](int top, const QBrush& paper) {
+    auto* label = new CountedLabel(&window);
+    label->setGeometry(5, top, 190, 30);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    palette.setBrush(QPalette::Window, paper);
+    label->setPalette(palette);
+    return label;
+  };
+  QPixmap white(8, 8);
+  white.fill(Qt::white);
+  CountedLabel* copied = makeLabel(5, QBrush(Qt::white));
+  // On a white that is a pattern, Qt draws the text itself.
+  CountedLabel* drawn = makeLabel(35, QBrush(white));
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  if (window.devicePixelRatio() != 1) {
+    QSKIP("On a high-density screen, the screen's picture is not at full resolution");
+  }
+  // Qt draws a label's first number, and the first number from the tiles to
+  // compare them; the third is copied.
+  for (const QString& shown : {caption, QString(), caption, QString(), caption}) {
+    const int before = copied->paints + drawn->paints;
+    copied->setCaption(shown);
+    drawn->setCaption(shown);
+    QVERIFY(QTest::qWaitFor([&] { return copied->paints + drawn->paints >= before + 2; }));
+  }
+  const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
+  QCOMPARE(screen.copy(copied->geometry()), screen.copy(drawn->geometry()));
+
+  // Nor do the tiles fall back on Qt's drawing: by themselves, they give what
+  // Qt draws on a picture.
+  const std::optional<NumberGlyphs::Line> line = NumberGlyphs::of(font).layOut(caption);
+  if (!line) {
+    return;
+  }
+  const QPoint origin(3, 22);
+  const QImage expected = drawnByQt(line->glyphs, origin);
+  QImage tiled(expected.size(), expected.format());
+  tiled.fill(Qt::white);
+  GlyphTiles tiles(line->glyphs.rawFont(), Qt::red, Qt::white, QImage::Format_RGB32);
+  if (tiles.draw(line->glyphs, origin, tiled) == GlyphTiles::Outcome::Blend) {
+    // Only where a glyph's ink reaches into a column of another's.
+    QVERIFY(inksShareAColumn(line->glyphs, origin));
+    return;
+  }
+  QCOMPARE(tiled, expected);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -3,12 +3,17 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
+#include <QTimer>
+#include <QTransform>
 
 #include "accessibility/accessiblefactory.h"
 #include "accessibility/accessibletext.h"
 #include "accessibility/announcer.h"
+#include "controls/glyphtiles.h"
 #include "controls/narrowedfont.h"
 
 namespace {
@@ -117,9 +122,69 @@ void LabelControl::paintEvent(QPaintEvent* event) {
   painter.setClipRect(contentsRect());
   const QPoint start(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_);
   if (numberLine_) {
-    painter.drawGlyphRun(start, numberLine_->glyphs);
+    if (!drawnFromTiles(painter, start, event->region())) {
+      painter.drawGlyphRun(start, numberLine_->glyphs);
+    }
   } else {
     painter.setFont(fittedFont_);
     painter.drawText(start, caption_);
   }
+}
+
+bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion& region) {
+  // Tiles stand for what Qt would blend into the pixels it paints on, so only
+  // where it paints into an image one for one, as raster backing stores and
+  // pixmaps do, over a plain opaque background.
+  const QBrush& background = palette().brush(backgroundRole());
+  const QPaintDevice* device = painter.paintEngine()->paintDevice();
+  const QTransform toDevice = painter.deviceTransform();
+  if (!autoFillBackground() || background.style() != Qt::SolidPattern || !background.isOpaque() ||
+      device == nullptr || device->devType() != QInternal::Image ||
+      toDevice.type() > QTransform::TxTranslate) {
+    return false;
+  }
+  const auto* screen = static_cast<const QImage*>(device);
+  if (screen->format() != QImage::Format_RGB32 &&
+      screen->format() != QImage::Format_ARGB32_Premultiplied) {
+    return false;
+  }
+  const QGlyphRun& glyphs = numberLine_->glyphs;
+  GlyphTiles& tiles = GlyphTiles::of(glyphs.rawFont(), palette().color(QPalette::WindowText),
+                                     background.color(), screen->format());
+  if (!tilesPrepareAsked_) {
+    // Qt draws the first caption, and once that frame has gone out the tiles
+    // of every character a number may have are drawn, so that neither the
+    // start nor a run waits for them.
+    tilesPrepareAsked_ = true;
+    QTimer::singleShot(0, this, [&tiles, glyphs = numberGlyphs_] {
+      if (const auto line = glyphs->layOut(QStringView(NumberGlyphs::kCharacters).toString())) {
+        tiles.prepare(line->glyphs);
+      }
+    });
+    return false;
+  }
+  const QRect box = contentsRect();
+  if (captionPicture_.size() != box.size() || captionPicture_.format() != screen->format()) {
+    captionPicture_ = QImage(box.size(), screen->format());
+  }
+  captionPicture_.fill(background.color());
+  switch (tiles.draw(glyphs, start - box.topLeft(), captionPicture_)) {
+    case GlyphTiles::Outcome::Blend:
+      return false;
+    case GlyphTiles::Outcome::Unchecked: {
+      // Qt draws a caption with a new tile, painted whole, and the tiles are
+      // kept only if they gave the very same pixels.
+      if (!(QRegion(box) - region).isEmpty()) {
+        return false;
+      }
+      painter.drawGlyphRun(start, glyphs);
+      const QRect onScreen = box.translated(qRound(toDevice.dx()), qRound(toDevice.dy()));
+      tiles.confirm(screen->copy(onScreen) == captionPicture_);
+      return true;
+    }
+    case GlyphTiles::Outcome::Copied:
+      painter.drawImage(box.topLeft(), captionPicture_);
+      return true;
+  }
+  return false;
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QImage>
 #include <QPointer>
 #include <QString>
 
@@ -10,6 +11,7 @@
 #include "controls/numberglyphs.h"
 
 class Announcer;
+class QPainter;
 
 // A window label: one line of text centred across the top of an opaque box
 // inside a border. It never wraps and never sizes itself to its text. Screen
@@ -38,6 +40,7 @@ class LabelControl : public QFrame {
   QRect captionBox() const;
   void fitCaption() const;
   void announceCaption();
+  bool drawnFromTiles(QPainter& painter, QPoint start, const QRegion& region);
 
   QString caption_;
   QString announced_;  // the caption screen readers were last told of
@@ -57,4 +60,6 @@ class LabelControl : public QFrame {
   // A number, laid out from glyphs looked up once for the label's font.
   mutable NumberGlyphs* numberGlyphs_ = nullptr;
   mutable std::optional<NumberGlyphs::Line> numberLine_;
+  QImage captionPicture_;
+  bool tilesPrepareAsked_ = false;  // the caption's box, put together from glyph tiles
 };

@@ -8,24 +8,9 @@
 
 namespace {
 
-constexpr int kDigits = 10;
-
 // Where a character's glyph is kept, or -1 for a character not kept.
 int slotOf(QChar character) {
-  const char16_t code = character.unicode();
-  if (code >= u'0' && code <= u'9') {
-    return code - u'0';
-  }
-  switch (code) {
-    case u' ':
-      return kDigits;
-    case u'.':
-      return kDigits + 1;
-    case u',':
-      return kDigits + 2;
-    default:
-      return -1;
-  }
+  return static_cast<int>(QStringView(NumberGlyphs::kCharacters).indexOf(character));
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ class NumberGlyphs {
   // as the program runs.
   static NumberGlyphs& of(const QFont& font);
 
+  // Every character a number laid out here may have.
+  static constexpr char16_t kCharacters[] = u"0123456789 .,";
+
   struct Line {
     QGlyphRun glyphs;  // placed from the line's start on its baseline
     qreal advance = 0;
@@ -38,5 +41,5 @@ class NumberGlyphs {
 
   QFont font_;
   QRawFont face_;
-  std::array<Glyph, 13> glyphs_{};  // "0" to "9", " ", ".", ","
+  std::array<Glyph, std::size(kCharacters) - 1> glyphs_{};  // by place in kCharacters
 };
