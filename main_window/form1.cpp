@@ -387,6 +387,7 @@ void Form1::connectTimer1() {
   // and screen readers are told of the changes at a reader's pace.
   connect(Timer1, &TimerControl::runningChanged, announcer_, &Announcer::setHeld);
   connect(pacer_, &FramePacer::framing, this, &Form1::showCardDrawn);
+  connect(pacer_, &FramePacer::framing, this, &Form1::showTally);
 }
 
 bool Form1::historyFull() const { return shared_.trialCount >= kHistoryLast; }
@@ -444,6 +445,7 @@ void Form1::enter(State state) {
   } else {
     Timer1->stop();
     showCardDrawn();
+    showTally();
   }
 }
 
@@ -533,19 +535,28 @@ void Form1::timerTick() {
     return;
   }
   const AutomaticTrial trial = countAutomaticTrial(shared_, tally_);
-  if (trial.hit) {
-    Label4->setCaption(text(plainText(tally_.hitCount)));
-  }
+  runRatio_ = storeRatio(shared_, tally_);
+  tallyFollows_ = true;
+  hitsFollow_ = hitsFollow_ || trial.hit;
   // Only the tick that ends a run changes the buttons or has a result to tell.
   if (trial.ended) {
     enter(State::Finished);
+    announcer_->tell(focusWidget(), tr(kRunEnded) + QLatin1Char(' ') + tallyText(runRatio_));
+  }
+}
+
+void Form1::showTally() {
+  if (!tallyFollows_) {
+    return;
+  }
+  tallyFollows_ = false;
+  // Label4 is written only by a hit, and so keeps a Draw's leading space until one.
+  if (hitsFollow_) {
+    hitsFollow_ = false;
+    Label4->setCaption(text(plainText(tally_.hitCount)));
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  const float ratio = storeRatio(shared_, tally_);
-  Label6->setCaption(ratioShown(ratio));
-  if (trial.ended) {
-    announcer_->tell(focusWidget(), tr(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
-  }
+  Label6->setCaption(ratioShown(runRatio_));
 }
 
 void Form1::graphDisplay() {

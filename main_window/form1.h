@@ -30,7 +30,7 @@ struct Module1;
 // the tables at the top of form1.cpp. MMControl1 (hidden) plays the sound cues;
 // Timer1 ticks every millisecond while cards are shuffled or a run is going,
 // and the window is then painted once per display frame, the card image on
-// view brought up to the card last drawn just before.
+// view and the run's counts brought up to date just before.
 //
 // Each command leads to one of the states whose table in form1.cpp says which
 // buttons it offers, whether Timer1 runs and how ticks count. A command that
@@ -88,6 +88,9 @@ class Form1 : public QWidget {
   void showNewCard();
   // Hides every card image and shows the drawn card's, if it is not on view.
   void showCardDrawn();
+  // Writes a run's counts and ratio, if ticks have changed them since; at each
+  // frame and when Timer1 stops.
+  void showTally();
   // "5 of 12 cards are multiples of 3; ratio 0.4166667.", "1 of 1 card is a multiple of 3; ..."
   QString tallyText(float ratio) const;
   QString ratioShown(float ratio) const;
@@ -104,6 +107,11 @@ class Form1 : public QWidget {
   DrawMode drawMode_ = DrawMode::Manual;
   std::int16_t cardIndex_ = 0;
   bool cardFollows_ = false;  // an earlier card's image is on view than the card drawn
+  // A run's counts, like its card, are written once a frame: a screen shows
+  // some sixty of the thousand a second.
+  bool tallyFollows_ = false;
+  bool hitsFollow_ = false;
+  float runRatio_ = 0;
   std::int32_t exitAnswer_ = 0;
 
   // The controls, by the names the window was designed with.

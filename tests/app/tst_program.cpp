@@ -185,8 +185,12 @@ QString differences(const Model& model, TestProgram& program) {
   } else {
     expect("cards on view", model.cards, shown);
   }
+  // So do a run's counts; they are written when Timer1 stops.
+  const bool running = timerOf(main)->isActive() && Form1Testing::drawMode(*main) > 0;
   for (const auto& [label, text] : model.labels.asKeyValueRange()) {
-    expect(qPrintable(label), text, captionOf(main, qPrintable(label)));
+    if (!running || label == QLatin1String("Label7")) {
+      expect(qPrintable(label), text, captionOf(main, qPrintable(label)));
+    }
   }
   // Every entry written so far, and the one after them, which nothing wrote.
   const auto begin = model.history.begin();

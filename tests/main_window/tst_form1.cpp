@@ -154,6 +154,7 @@ class TestForm1 : public QObject {
   void afterActions_data();
   void afterActions();
   void framesShowTheCardDrawn();
+  void framesShowTheCounts();
   void keyboardAloneKeepsTheFocus();
   void screenReaderHearsTheCounts();
   void cues_data();
@@ -451,6 +452,19 @@ void TestForm1::framesShowTheCardDrawn() {
   s.perform(QStringLiteral("Draw"));
   QCOMPARE(paints.stale, 0);
   QCOMPARE(cardsOnView(s), cardName(Form1Testing::tally(*s.form).currentCard));
+}
+
+// A run's counts are brought up to date for each frame while it goes, not
+// only when it ends.
+void TestForm1::framesShowTheCounts() {
+  Session s;
+  QVERIFY(QTest::qWaitForWindowExposed(s.form));
+  s.perform(QStringLiteral("AutoStart"));
+  s.perform(QStringLiteral("tick*10"));
+  QTRY_VERIFY(s.caption("Label3").toInt() >= 10 && s.timer()->isActive());
+  QVERIFY(runEventsUntil([&s] { return !s.timer()->isActive(); }, 60000));
+  QCOMPARE(s.caption("Label3"), QStringLiteral("1000"));
+  QCOMPARE(s.caption("Label4"), QString::number(Form1Testing::tally(*s.form).hitCount));
 }
 
 void TestForm1::keyboardAloneKeepsTheFocus() {
