@@ -172,8 +172,8 @@ bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion
     case GlyphTiles::Outcome::Blend:
       return false;
     case GlyphTiles::Outcome::Unchecked: {
-      // Qt draws a caption with a new tile, painted whole, and the tiles are
-      // kept only if they gave the very same pixels.
+      // The first time, on a caption painted whole, Qt draws it, and the
+      // tiles are kept only if they gave the very same pixels.
       if (!(QRegion(box) - region).isEmpty()) {
         return false;
       }
