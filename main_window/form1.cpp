@@ -535,13 +535,13 @@ void Form1::timerTick() {
     return;
   }
   const AutomaticTrial trial = countAutomaticTrial(shared_, tally_);
-  runRatio_ = storeRatio(shared_, tally_);
+  const float ratio = storeRatio(shared_, tally_);
   tallyFollows_ = true;
   hitsFollow_ = hitsFollow_ || trial.hit;
   // Only the tick that ends a run changes the buttons or has a result to tell.
   if (trial.ended) {
     enter(State::Finished);
-    announcer_->tell(focusWidget(), tr(kRunEnded) + QLatin1Char(' ') + tallyText(runRatio_));
+    announcer_->tell(focusWidget(), tr(kRunEnded) + QLatin1Char(' ') + tallyText(ratio));
   }
 }
 
@@ -556,7 +556,8 @@ void Form1::showTally() {
     Label4->setCaption(text(plainText(tally_.hitCount)));
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  Label6->setCaption(ratioShown(runRatio_));
+  Label6->setCaption(
+      ratioShown(shared_.ratioHistory.at(static_cast<std::size_t>(shared_.trialCount))));
 }
 
 void Form1::graphDisplay() {

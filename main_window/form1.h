@@ -111,7 +111,6 @@ class Form1 : public QWidget {
   // some sixty of the thousand a second.
   bool tallyFollows_ = false;
   bool hitsFollow_ = false;
-  float runRatio_ = 0;
   std::int32_t exitAnswer_ = 0;
 
   // The controls, by the names the window was designed with.

@@ -60,6 +60,6 @@ class LabelControl : public QFrame {
   // A number, laid out from glyphs looked up once for the label's font.
   mutable NumberGlyphs* numberGlyphs_ = nullptr;
   mutable std::optional<NumberGlyphs::Line> numberLine_;
-  QImage captionPicture_;
-  bool tilesPrepareAsked_ = false;  // the caption's box, put together from glyph tiles
+  QImage captionPicture_;  // the caption's box, put together from glyph tiles
+  bool tilesPrepareAsked_ = false;
 };
