@@ -1,8 +1,7 @@
 // How long an automatic run takes in the page, by the page's own clock, from
 // the click on AutoStart (its pointerup, where the button acts):
 // - to the end of the program's last tick, the run's end as the desktop bench
-//   times it: at most the end of the last of Qt's timer wakes before the frame
-//   that shows "1000";
+//   times it, which the program marks on the page's performance timeline;
 // - to that frame on the canvas, which the browser draws at its next display
 //   frame, up to one refresh later.
 // Each run is on a fresh page, as a student's first run is.

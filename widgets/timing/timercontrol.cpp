@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#if defined(Q_OS_WASM)
+#include <emscripten.h>
+#endif
+
 namespace {
 
 // Further behind than this, the schedule starts again from now instead of
@@ -11,6 +15,13 @@ namespace {
 // the program for 50-80 ms now and then; a quarter of a second of 1 ms ticks
 // still goes out in a few milliseconds.
 constexpr auto kMostBehind = std::chrono::milliseconds(250);
+
+#if defined(Q_OS_WASM)
+// On the page's performance timeline, where the browser's profiler shows it and
+// the page's pace is timed from it: the page's own clock cannot tell a tick's
+// wake from any other.
+EM_JS(void, markOnTimeline, (const char* name), { performance.mark(UTF8ToString(name)); });
+#endif
 
 }  // namespace
 
@@ -77,4 +88,9 @@ void TimerControl::timerEvent(QTimerEvent* event) {
   for (int i = 0; i < ticks && runs_ == run; ++i) {
     emit timeout();
   }
+#if defined(Q_OS_WASM)
+  if (!isActive()) {
+    markOnTimeline((objectName() + QStringLiteral(": last tick")).toUtf8().constData());
+  }
+#endif
 }
