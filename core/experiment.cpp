@@ -27,7 +27,7 @@ ManualTrial countManualTrial(Module1& shared, DrawTally& tally) {
   ManualTrial result;
   if (shared.trialCount >= kHistoryLast) {
     result.trialCount = shared.trialCount;
-    result.ratio = shared.ratioHistory[static_cast<std::size_t>(shared.trialCount)];
+    result.ratio = shared.lastRatio();
     return result;
   }
   result.counted = true;

@@ -495,10 +495,8 @@ void Form1::autoStart() {
 
 void Form1::autoStop() {
   enter(State::Stopped);
-  const float ratio = shared_.trialCount > 0
-                          ? shared_.ratioHistory[static_cast<std::size_t>(shared_.trialCount)]
-                          : 0.0F;
-  announcer_->tell(focusWidget(), tr(kRunStopped) + QLatin1Char(' ') + tallyText(ratio));
+  announcer_->tell(focusWidget(),
+                   tr(kRunStopped) + QLatin1Char(' ') + tallyText(shared_.lastRatio()));
 }
 
 void Form1::init() {
@@ -556,8 +554,7 @@ void Form1::showTally() {
     Label4->setCaption(text(plainText(tally_.hitCount)));
   }
   Label3->setCaption(text(plainText(shared_.trialCount)));
-  Label6->setCaption(
-      ratioShown(shared_.ratioHistory.at(static_cast<std::size_t>(shared_.trialCount))));
+  Label6->setCaption(ratioShown(shared_.lastRatio()));
 }
 
 void Form1::graphDisplay() {
