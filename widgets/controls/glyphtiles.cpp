@@ -144,14 +144,22 @@ GlyphTiles::Outcome GlyphTiles::draw(const QGlyphRun& line, QPoint origin, QImag
     placed.append({&tile, at});
   }
   constexpr qsizetype kBytesPerPixel = 4;
+  // Rows by their stride: asking the picture for each row checks every time
+  // whether it is shared, which cost more than the copying.
+  uchar* const rows = picture.bits();
+  const qsizetype stride = picture.bytesPerLine();
   for (const Placed& glyph : placed) {
     const QRect onPicture = QRect(glyph.at, glyph.tile->pixels.size()) & picture.rect();
+    const QImage& tile = glyph.tile->pixels;
     const qsizetype skipped = onPicture.left() - glyph.at.x();
     const auto bytes = static_cast<std::size_t>(onPicture.width() * kBytesPerPixel);
+    const uchar* from = tile.constBits() + (onPicture.top() - glyph.at.y()) * tile.bytesPerLine() +
+                        skipped * kBytesPerPixel;
+    uchar* to = rows + onPicture.top() * stride + onPicture.left() * kBytesPerPixel;
     for (int y = onPicture.top(); y <= onPicture.bottom(); ++y) {
-      const uchar* from =
-          glyph.tile->pixels.constScanLine(y - glyph.at.y()) + skipped * kBytesPerPixel;
-      std::memcpy(picture.scanLine(y) + onPicture.left() * kBytesPerPixel, from, bytes);
+      std::memcpy(to, from, bytes);
+      from += tile.bytesPerLine();
+      to += stride;
     }
   }
   return checked_ || placed.isEmpty() ? Outcome::Copied : Outcome::Unchecked;

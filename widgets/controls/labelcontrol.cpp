@@ -31,7 +31,18 @@ QAccessibleInterface* accessibleLabel(const QString& className, QObject* object)
 
 LabelControl::LabelControl(QWidget* parent) : QFrame(parent) {
   setAutoFillBackground(true);
+  decideBackgroundFill();
   installAccessibleFactory(accessibleLabel);
+}
+
+// Qt would fill the background with a painter of its own before the label's
+// painter draws the caption: for three labels a frame, that was a tenth of a
+// run. A plain colour the label fills itself; other backgrounds Qt fills, as
+// it tiles a pattern its own way.
+void LabelControl::decideBackgroundFill() {
+  const QBrush& background = palette().brush(backgroundRole());
+  setAttribute(Qt::WA_OpaquePaintEvent,
+               background.style() == Qt::SolidPattern && background.isOpaque());
 }
 
 void LabelControl::setCaption(const QString& caption) {
@@ -97,6 +108,8 @@ void LabelControl::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
     fitted_ = false;
     numberGlyphs_ = nullptr;
+  } else if (event->type() == QEvent::PaletteChange) {
+    decideBackgroundFill();
   }
   QFrame::changeEvent(event);
 }
@@ -109,38 +122,55 @@ void LabelControl::resizeEvent(QResizeEvent* event) {
 
 void LabelControl::paintEvent(QPaintEvent* event) {
   repaintAsked_ = false;
-  if (!contentsRect().contains(event->rect())) {
-    QFrame::paintEvent(event);
+  QPainter painter(this);
+  const QRect contents = contentsRect();
+  // Filled once, and not at all under a caption copied whole from tiles.
+  bool filled = !testAttribute(Qt::WA_OpaquePaintEvent);
+  const auto fillBackground = [&] {
+    if (!filled) {
+      painter.fillRect(event->rect(), palette().brush(backgroundRole()));
+      filled = true;
+    }
+  };
+  if (!contents.contains(event->rect())) {
+    fillBackground();
+    drawFrame(&painter);
   }
   if (caption_.isEmpty()) {
+    fillBackground();
     return;
   }
   fitCaption();
   const QRect box = captionBox();
-  QPainter painter(this);
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.setClipRect(contentsRect());
   const QPoint start(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_);
+  if (numberLine_ && drawnFromTiles(painter, start, event->region())) {
+    return;
+  }
+  fillBackground();
+  penForCaption(painter);
   if (numberLine_) {
-    if (!drawnFromTiles(painter, start, event->region())) {
-      painter.drawGlyphRun(start, numberLine_->glyphs);
-    }
+    painter.drawGlyphRun(start, numberLine_->glyphs);
   } else {
     painter.setFont(fittedFont_);
     painter.drawText(start, caption_);
   }
 }
 
+// For Qt's drawing of the caption; a picture of the box needs neither.
+void LabelControl::penForCaption(QPainter& painter) const {
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.setClipRect(contentsRect());
+}
+
 bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion& region) {
   // Tiles stand for what Qt would blend into the pixels it paints on, so only
   // where it paints into an image one for one, as raster backing stores and
-  // pixmaps do, over a plain opaque background.
+  // pixmaps do, over the plain background the label fills itself.
   const QBrush& background = palette().brush(backgroundRole());
   const QPaintDevice* device = painter.paintEngine()->paintDevice();
   const QTransform toDevice = painter.deviceTransform();
-  if (!autoFillBackground() || background.style() != Qt::SolidPattern || !background.isOpaque() ||
-      device == nullptr || device->devType() != QInternal::Image ||
-      toDevice.type() > QTransform::TxTranslate) {
+  if (!testAttribute(Qt::WA_OpaquePaintEvent) || device == nullptr ||
+      device->devType() != QInternal::Image || toDevice.type() > QTransform::TxTranslate) {
     return false;
   }
   const auto* screen = static_cast<const QImage*>(device);
@@ -167,7 +197,7 @@ bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion
   if (captionPicture_.size() != box.size() || captionPicture_.format() != screen->format()) {
     captionPicture_ = QImage(box.size(), screen->format());
   }
-  captionPicture_.fill(background.color());
+  captionPicture_.fill(background.color().rgba());  // opaque: the same pixel in either format
   switch (tiles.draw(glyphs, start - box.topLeft(), captionPicture_)) {
     case GlyphTiles::Outcome::Blend:
       return false;
@@ -177,6 +207,8 @@ bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion
       if (!(QRegion(box) - region).isEmpty()) {
         return false;
       }
+      painter.fillRect(box, background.color());
+      penForCaption(painter);
       painter.drawGlyphRun(start, glyphs);
       const QRect onScreen = box.translated(qRound(toDevice.dx()), qRound(toDevice.dy()));
       tiles.confirm(screen->copy(onScreen) == captionPicture_);

@@ -37,9 +37,11 @@ class LabelControl : public QFrame {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void decideBackgroundFill();
   QRect captionBox() const;
   void fitCaption() const;
   void announceCaption();
+  void penForCaption(QPainter& painter) const;
   bool drawnFromTiles(QPainter& painter, QPoint start, const QRegion& region);
 
   QString caption_;
