@@ -204,11 +204,19 @@ void TestPlatform::commandButtonNarrows() {
   QFETCH(int, least);
   QFETCH(int, most);
   QWidget window;
-  auto* button = new CommandButton(caption, &window);
-  button->setFont(gothicFont(GothicSize::Small, false, QLocale::c()));
+  // Fitted first to another caption, so that a fit kept from before the
+  // caption changed would show; and again in a larger font.
+  auto* button = new CommandButton(QStringLiteral("Information and help for everyone"), &window);
+  QFont font = gothicFont(GothicSize::Small, false, QLocale::c());
+  button->setFont(font);
   button->setGeometry(0, 0, 57, 25);  // the main window's Help button
+  QCOMPARE(button->captionStretch(), 50);
+  button->setText(caption);
   const int stretch = button->captionStretch();
   QVERIFY2(stretch >= least && stretch <= most, qPrintable(QString::number(stretch)));
+  font.setPixelSize(font.pixelSize() * 2);
+  button->setFont(font);
+  QVERIFY(button->captionStretch() < stretch || stretch == 50);
 }
 
 // The widest stretch at which the caption fits its room, however far that is

@@ -1,5 +1,6 @@
 #include "controls/commandbutton.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -23,17 +24,29 @@ void CommandButton::focusInEvent(QFocusEvent* event) {
   QPushButton::focusInEvent(event);
 }
 
-NarrowedFont CommandButton::fitted() const {
-  QStyleOptionButton option;
-  initStyleOption(&option);
-  const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-  return narrowedToFit(font(), text(), contents.width());
+const NarrowedFont& CommandButton::fitted() const {
+  if (!fitted_ || fittedCaption_ != text() || fittedSize_ != size()) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    fitted_ = narrowedToFit(font(), text(), contents.width());
+    fittedCaption_ = text();
+    fittedSize_ = size();
+  }
+  return *fitted_;
+}
+
+void CommandButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    fitted_.reset();
+  }
+  QPushButton::changeEvent(event);
 }
 
 int CommandButton::captionStretch() const { return fitted().stretch; }
 
 void CommandButton::paintEvent(QPaintEvent* /*event*/) {
-  const NarrowedFont narrowed = fitted();
+  const NarrowedFont& narrowed = fitted();
   QStylePainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QPushButton>
+#include <QSize>
+#include <QString>
+
+#include <optional>
 
 #include "controls/narrowedfont.h"
 
@@ -23,7 +27,14 @@ class CommandButton : public QPushButton {
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  NarrowedFont fitted() const;
+  const NarrowedFont& fitted() const;
+
+  // Worked out again only after the caption, the font, the size or the style
+  // changed: measuring a caption shapes it, a tenth of a button's paint.
+  mutable std::optional<NarrowedFont> fitted_;
+  mutable QString fittedCaption_;
+  mutable QSize fittedSize_;
 };
