@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QVariant>
 #include <QWindow>
@@ -54,9 +55,11 @@
 #include "form4.h"
 #include "module1.h"
 #include "platformchoice.h"
+#include "privatepulse.h"
 #include "processend.h"
 #include "program.h"
 #include "randomsource.h"
+#include "soundoutputs_testing.h"
 #include "timing/timercontrol.h"
 
 namespace {
@@ -426,6 +429,50 @@ int measureStartup(BenchApplication& app) {
   endProcess(0);
 }
 
+// The first cue: from a click on Help, the first sound the program plays,
+// until the cue is heard on a null sink of a sound server of the child's own,
+// kept playing silence so that its recorded samples keep time. Prints the
+// milliseconds, counted from the samples recorded by the click, which lag
+// the clock by the recorder's delay: an upper bound; -1 if nothing was heard.
+int measureFirstCue(BenchApplication& app) {
+  PrivatePulse pulse;
+  if (!pulse.start() || !pulse.keepSinkRunning()) {
+    std::fprintf(stderr, "first cue: %s\n", qPrintable(pulse.error()));
+    endProcess(1);
+  }
+#ifdef VANDREL_SOUND_MODULE
+  useSoundModule(QStringLiteral(VANDREL_SOUND_MODULE));
+#endif
+  Program program;
+  showUntilFirstFrame(app, program, 10000, [] {});
+  runEventsUntil([] { return false; }, 300);
+  constexpr qsizetype kBytesPerSample = 2;
+  constexpr int kHeard = 2000;
+  qsizetype atClick = 0;
+  const QByteArray heard = pulse.record(
+      [&] {
+        // Once the recorder delivers, so that its samples keep time.
+        if (!QTest::qWaitFor([&pulse] { return pulse.recordedSoFar() > 0; }, 10000)) {
+          return;
+        }
+        atClick = pulse.recordedSoFar();
+        buttonOf(program.form1(), "Command8")->click();
+      },
+      1000);
+  for (qsizetype at = atClick - atClick % kBytesPerSample; at + 1 < heard.size();
+       at += kBytesPerSample) {
+    if (peakLevel(heard.mid(at, kBytesPerSample)) > kHeard) {
+      std::printf("%.1f\n", static_cast<double>(at - atClick) / kBytesPerSample * 1000.0 /
+                                PrivatePulse::kRecordingRate);
+      std::fflush(stdout);
+      endProcess(0);
+    }
+  }
+  std::printf("-1\n");
+  std::fflush(stdout);
+  endProcess(0);
+}
+
 // ---- Instruction counts, under callgrind ----
 
 // Where callgrind starts and ends a count: it dumps or zeroes its counters as
@@ -704,6 +751,24 @@ Figure startup(int launches, const Launch* launch = nullptr) {
     const qint64 exposed = child.readAllStandardOutput().trimmed().toLongLong();
     if (exposed > 0) {
       figure.samples.push_back(static_cast<double>(exposed - launched) / 1e6);
+    }
+  }
+  return figure;
+}
+
+Figure firstCue(int launches) {
+  Figure figure{"first cue, Help to heard (null sink), at most", "ms", {}, 50.0};
+  for (int i = 0; i < launches; ++i) {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(environment);
+    startChild(child, nullptr, {QStringLiteral("--child-first-cue")});
+    child.waitForFinished(60000);
+    bool ok = false;
+    const double millis = child.readAllStandardOutput().trimmed().toDouble(&ok);
+    if (ok && millis >= 0) {
+      figure.samples.push_back(millis);
     }
   }
   return figure;
@@ -1002,6 +1067,11 @@ int main(int argc, char** argv) {
     BenchApplication app(argc, argv);
     return measureStartup(app);
   }
+  if (arguments.value(0) == QLatin1String("--child-first-cue")) {
+    configurePlatform();
+    BenchApplication app(argc, argv);
+    return measureFirstCue(app);
+  }
 
   const std::variant<Options, int> parsed = parseOptions(arguments);
   if (const int* status = std::get_if<int>(&parsed)) {
@@ -1079,8 +1149,10 @@ int main(int argc, char** argv) {
     }
   }
   figures.append(coreDraws(smoke ? 2 : 7).json());
-  // Instruction counts take a while under valgrind: the full bench's alone.
+  // Instruction counts take a while under valgrind, and the first cue needs a
+  // sound server: the full bench's alone.
   if (!smoke) {
+    figures.append(firstCue(5).json());
     for (const auto& f : instructionRows(haveDisplay)) {
       figures.append(f);
     }

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSoundEffect>
 #include <QStringList>
-#include <QUrl>
+
+#include "soundoutputs.h"
 
 // Silent unless asked for (QT_LOGGING_RULES="vandrel.cues.debug=true"): which
 // file each cue resolved to, for checking an installation.
@@ -61,8 +61,11 @@ bool looksLikeWave(const QString& path) {
 
 }  // namespace
 
-MultimediaControl::MultimediaControl(QWidget* parent)
-    : QWidget(parent), effect_(new QSoundEffect(this)) {}
+MultimediaControl::MultimediaControl(QWidget* parent) : QWidget(parent) {
+  loadSoundAfterFirstFrame(window());
+}
+
+MultimediaControl::~MultimediaControl() = default;
 
 void MultimediaControl::put(int dispId, const QString& value) {
   emit propertyPut(dispId, value);
@@ -74,19 +77,25 @@ void MultimediaControl::put(int dispId, const QString& value) {
 }
 
 bool MultimediaControl::isSounding() const {
-  return !openedPath_.isEmpty() && effect_->isPlaying();
+  return !openedPath_.isEmpty() && effect_ != nullptr && effect_->isPlaying();
 }
 
 void MultimediaControl::runCommand(const QString& verb) {
   if (verb == QLatin1String("Stop")) {
-    effect_->stop();
+    if (effect_ != nullptr) {
+      effect_->stop();
+    }
   } else if (verb == QLatin1String("Close")) {
-    effect_->setSource(QUrl());
+    if (effect_ != nullptr) {
+      effect_->setSource(QString());
+    }
     openedPath_.clear();
   } else if (verb == QLatin1String("Open")) {
     open();
   } else if (verb == QLatin1String("Sound") && !openedPath_.isEmpty()) {
-    effect_->play();
+    if (effect_ != nullptr) {
+      effect_->play();
+    }
     emit sounded(openedPath_);
   }
 }
@@ -99,6 +108,13 @@ void MultimediaControl::open() {
   }
   qCDebug(lcCues) << "opened" << path;
   openedPath_ = path;
-  effect_->setSource(QUrl::fromLocalFile(path));
+  if (effect_ == nullptr) {
+    if (SoundOutputs* outputs = soundOutputs()) {
+      effect_ = outputs->newWave();
+    }
+  }
+  if (effect_ != nullptr) {
+    effect_->setSource(path);
+  }
   emit opened(path);
 }

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QWidget>
 
-class QSoundEffect;
+#include <memory>
+
+class WaveOutput;
 
 // The multimedia control that plays the cues: a hidden control driven, like the
 // component it stands in for, by property puts addressed by dispatch id. Under
@@ -20,6 +22,7 @@ class MultimediaControl : public QWidget {
   static constexpr int kDispIdCommand = 23;
 
   explicit MultimediaControl(QWidget* parent);
+  ~MultimediaControl() override;
 
   void put(int dispId, const QString& value);
 
@@ -36,7 +39,7 @@ class MultimediaControl : public QWidget {
   void runCommand(const QString& verb);
   void open();
 
-  QSoundEffect* effect_ = nullptr;
+  std::unique_ptr<WaveOutput> effect_;
   QString fileName_;
   QString openedPath_;
 };

@@ -3,10 +3,10 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-class QAudioSink;
-class QBuffer;
+class ToneOutput;
 
 // Plays generated sound, signed 16-bit mono samples, on the desktop's default
 // audio output, the device the cues sound on. Like the cues it never reports a
@@ -23,15 +23,12 @@ class TonePlayer : public QObject {
   // Starts `samples` at `sampleRate`, stopping whatever was playing.
   void play(const std::vector<std::int16_t>& samples, int sampleRate);
   void stop();
-  bool isPlaying() const { return sink_ != nullptr; }
+  bool isPlaying() const;
 
  signals:
   // The samples have all been played, or playing them failed.
   void finished();
 
  private:
-  void sinkStateChanged();
-
-  QAudioSink* sink_ = nullptr;
-  QBuffer* buffer_ = nullptr;  // what sink_ reads; it goes with the sink
+  std::unique_ptr<ToneOutput> output_;  // from the first play on
 };

@@ -39,6 +39,7 @@ QStringList filesUnder(const QString& root) {
 }
 
 const QStringList kInstalledFiles{"bin/vandrel",
+                                  VANDREL_SOUND_MODULE_FILE,
                                   "share/applications/vandrel.desktop",
                                   "share/icons/hicolor/32x32/apps/vandrel.png",
                                   "share/man/man1/vandrel.1",
@@ -118,6 +119,7 @@ void TestInstall::movedInstallationShowsItsIcon() {
   program.setWorkingDirectory(elsewhere.path());
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vandrel.cues.debug=true"));
   program.setProcessEnvironment(environment);
   program.start(moved + QStringLiteral("/bin/vandrel"), {});
   QVERIFY(program.waitForStarted());
@@ -128,6 +130,21 @@ void TestInstall::movedInstallationShowsItsIcon() {
   const QString window = found.output.split(QLatin1Char('\n')).first().trimmed();
   const Run icon = run(QStringLiteral("xprop"), {"-id", window, "_NET_WM_ICON"});
   QVERIFY2(icon.output.contains(QStringLiteral("Icon (32 x 32)")), qPrintable(icon.output));
+
+  // Qt Multimedia is not loaded with the program, but with its sound module,
+  // which it finds from its own place: Help's cue says where.
+  const Run needed = run(QStringLiteral("readelf"), {"-d", moved + QStringLiteral("/bin/vandrel")});
+  QVERIFY2(needed.exitCode == 0 && !needed.output.contains(QStringLiteral("Multimedia")),
+           qPrintable(needed.output));
+  QString log = QString::fromLocal8Bit(program.readAllStandardError());
+  QVERIFY2(!log.contains(QStringLiteral("sound module")), qPrintable(log));
+  const Run help =
+      run(QStringLiteral("xdotool"), {"mousemove", "--window", window, "484", "12", "click", "1"});
+  QVERIFY2(help.exitCode == 0, qPrintable(help.output));
+  const QString module = QDir::cleanPath(moved + QStringLiteral("/" VANDREL_SOUND_MODULE_FILE));
+  QTRY_VERIFY2_WITH_TIMEOUT((log += QString::fromLocal8Bit(program.readAllStandardError()))
+                                .contains(QStringLiteral("sound module \"%1\"").arg(module)),
+                            qPrintable(log), 20000);
 
   program.kill();
   program.waitForFinished();

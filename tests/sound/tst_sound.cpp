@@ -12,6 +12,7 @@
 
 #include "cueplayer.h"
 #include "multimediacontrol.h"
+#include "soundoutputs_testing.h"
 
 namespace {
 
@@ -61,17 +62,44 @@ qint64 bytesRead() {
   return at < 0 ? -1 : text.mid(at + 7, text.indexOf('\n', at) - at - 7).toLongLong();
 }
 
+// Whether Qt Multimedia's library is mapped into this process.
+bool multimediaLoaded() {
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
 }  // namespace
 
 class TestSound : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase();
+  void multimediaComesAfterTheFirstFrame();
   void lookupOrder_data();
   void lookupOrder();
   void faultyCueIsSilentAndQuick_data();
   void faultyCueIsSilentAndQuick();
 };
+
+void TestSound::initTestCase() { useSoundModule(QStringLiteral(VANDREL_SOUND_MODULE)); }
+
+// Not with the program, nor with the control, nor before its window shows:
+// once the window has painted its first frame. It runs first, before any
+// other test has played a cue.
+void TestSound::multimediaComesAfterTheFirstFrame() {
+  QVERIFY(!multimediaLoaded());
+  QWidget form;
+  form.resize(100, 50);
+  MultimediaControl control(&form);
+  control.put(MultimediaControl::kDispIdFileName, QStringLiteral("no-such-cue.wav"));
+  control.put(MultimediaControl::kDispIdCommand, QStringLiteral("Open"));
+  QCoreApplication::processEvents();
+  QVERIFY(!multimediaLoaded());
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QTRY_VERIFY(multimediaLoaded());
+}
 
 void TestSound::lookupOrder_data() {
   QTest::addColumn<QStringList>("present");  // where copies of the cue are

@@ -30,11 +30,21 @@ void endWithTheTest([[maybe_unused]] QProcess& process) {
 #endif
 }
 
+// What pactl lists of the daemon's objects of one kind.
+QByteArray listed(const QStringList& what) {
+  QProcess list;
+  list.start(QStringLiteral("pactl"), QStringList{QStringLiteral("list")} + what);
+  list.waitForFinished(3000);
+  return list.readAllStandardOutput();
+}
+
 }  // namespace
 
 PrivatePulse::~PrivatePulse() {
   recorder_.kill();
   recorder_.waitForFinished();
+  silence_.kill();
+  silence_.waitForFinished();
   daemon_.terminate();
   if (!daemon_.waitForFinished(3000)) {
     daemon_.kill();
@@ -87,7 +97,8 @@ bool PrivatePulse::startRecording() {
   endWithTheTest(recorder_);
   recorder_.start(QStringLiteral("parec"),
                   {QStringLiteral("--device=%1.monitor").arg(kSink), "--format=s16le",
-                   "--channels=1", "--rate=22050", "--latency-msec=20"});
+                   "--channels=1", QStringLiteral("--rate=%1").arg(kRecordingRate),
+                   QStringLiteral("--latency-msec=%1").arg(kRecorderDelayMs)});
   if (!recorder_.waitForStarted()) {
     error_ = QStringLiteral("parec did not start");
     return false;
@@ -95,18 +106,38 @@ bool PrivatePulse::startRecording() {
   // Nothing is played until the recording stream is connected and running: on
   // a busy machine parec can take a while, and an idle null sink records
   // nothing, so no first bytes can tell.
-  const bool recording = QTest::qWaitFor(
-      [] {
-        QProcess list;
-        list.start(QStringLiteral("pactl"), {"list", "source-outputs"});
-        list.waitForFinished(3000);
-        return list.readAllStandardOutput().contains("Corked: no");
-      },
-      10000);
+  const bool recording =
+      QTest::qWaitFor([] { return listed({"source-outputs"}).contains("Corked: no"); }, 10000);
   if (!recording) {
     error_ = QStringLiteral("parec did not connect to the sound server");
   }
   return recording;
+}
+
+bool PrivatePulse::keepSinkRunning() {
+  endWithTheTest(silence_);
+  silence_.setStandardErrorFile(QProcess::nullDevice());
+  silence_.setStandardInputFile(QStringLiteral("/dev/zero"));
+  silence_.start(QStringLiteral("pacat"),
+                 {QStringLiteral("--device=%1").arg(kSink), "--format=s16le", "--channels=1",
+                  QStringLiteral("--rate=%1").arg(kRecordingRate),
+                  // The sink renders as often as its shortest stream asks.
+                  QStringLiteral("--latency-msec=%1").arg(kRecorderDelayMs)});
+  const bool playing = silence_.waitForStarted() &&
+                       QTest::qWaitFor(
+                           [] {
+                             return !listed({"short", "sink-inputs"}).trimmed().isEmpty();
+                           },
+                           10000);
+  if (!playing) {
+    error_ = QStringLiteral("pacat did not play into the sink");
+  }
+  return playing;
+}
+
+qsizetype PrivatePulse::recordedSoFar() {
+  recorder_.waitForReadyRead(0);
+  return recorder_.bytesAvailable();
 }
 
 QByteArray PrivatePulse::stopRecording(int millis) {

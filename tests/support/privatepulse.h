@@ -21,8 +21,12 @@ class PrivatePulse {
   bool start();
   QString error() const { return error_; }
 
+  // Plays silence into the sink until the end, so that its monitor records
+  // all the time and a recording's samples keep time with the clock.
+  bool keepSinkRunning();
+
   // Records the sink's monitor while `action` runs and for `millis` after it,
-  // as signed 16-bit mono samples.
+  // as signed 16-bit mono samples at kRecordingRate.
   template <typename Action>
   QByteArray record(Action action, int millis) {
     if (!startRecording()) {
@@ -31,6 +35,11 @@ class PrivatePulse {
     action();
     return stopRecording(millis);
   }
+  static constexpr int kRecordingRate = 22050;
+  // During `record`'s action: the bytes recorded so far, which stand for the
+  // time up to now less the recorder's own delay of up to kRecorderDelayMs.
+  qsizetype recordedSoFar();
+  static constexpr int kRecorderDelayMs = 10;
 
  private:
   bool startRecording();
@@ -39,6 +48,7 @@ class PrivatePulse {
   QTemporaryDir folder_;
   QProcess daemon_;
   QProcess recorder_;
+  QProcess silence_;
   QString error_;
 };
 

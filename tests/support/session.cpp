@@ -14,6 +14,7 @@
 #include "form2.h"
 #include "form4.h"
 #include "module1.h"
+#include "soundoutputs_testing.h"
 
 void tickOnce(const QWidget* form) {
   // As the running timer delivers each of its ticks; a stopped one delivers none.
@@ -59,6 +60,9 @@ QStringList japaneseCaptions(const std::function<QWidget*(Session&)>& open) {
 }
 
 Session::Session(const QLocale& language) : program(language) {
+#ifdef VANDREL_SOUND_MODULE
+  useSoundModule(QStringLiteral(VANDREL_SOUND_MODULE));
+#endif
   program.showForm1();
   form = program.form1();
 }
