@@ -25,9 +25,11 @@ NarrowedFont narrowedToFit(const QFont& font, const QString& caption, int room) 
   }
   // Each stretch measured loads a face of its own, at a cost of milliseconds:
   // start where the advances, which shrink with the stretch, would just fit,
-  // and step one percent from there.
+  // rounded up, as the advances are rounded, and step one percent from there.
+  // Most captions then take two measures, the one that fits and the one above.
+  const int width = std::max(full.width, 1);
   const int guess =
-      std::clamp(kFullStretch * room / std::max(full.width, 1), kNarrowest, kFullStretch - 1);
+      std::clamp((kFullStretch * room + width - 1) / width, kNarrowest, kFullStretch - 1);
   NarrowedFont fitted = narrowedTo(font, caption, guess);
   if (fitted.width > room) {
     while (fitted.width > room && fitted.stretch > kNarrowest) {
