@@ -733,22 +733,31 @@ Launch accessibilityOn(bool listening) {
            run, support + QStringLiteral("/atspi-listen.py")}};
 }
 
+// Runs one of the bench's children on `platform` to its end, and returns what
+// it printed: the one figure it measured.
+QByteArray childPrinted(const QString& platform, const Launch* launch, const QString& mode,
+                        int timeoutMs) {
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+  child.setProcessEnvironment(environment);
+  startChild(child, launch, {mode});
+  child.waitForFinished(timeoutMs);
+  return child.readAllStandardOutput().trimmed();
+}
+
 Figure startup(int launches, const Launch* launch = nullptr) {
   Figure figure{"start-up to first exposed (xcb" + (launch != nullptr ? launch->label : "") + ")",
                 "ms",
                 {},
                 launch != nullptr ? 400.0 : 200.0};
   for (int i = 0; i < launches; ++i) {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    child.setProcessEnvironment(environment);
     const auto launched = std::chrono::duration_cast<std::chrono::nanoseconds>(
                               std::chrono::system_clock::now().time_since_epoch())
                               .count();
-    startChild(child, launch, {QStringLiteral("--child-startup")});
-    child.waitForFinished(30000);
-    const qint64 exposed = child.readAllStandardOutput().trimmed().toLongLong();
+    const qint64 exposed =
+        childPrinted(QStringLiteral("xcb"), launch, QStringLiteral("--child-startup"), 30000)
+            .toLongLong();
     if (exposed > 0) {
       figure.samples.push_back(static_cast<double>(exposed - launched) / 1e6);
     }
@@ -759,14 +768,10 @@ Figure startup(int launches, const Launch* launch = nullptr) {
 Figure firstCue(int launches) {
   Figure figure{"first cue, Help to heard (null sink), at most", "ms", {}, 50.0};
   for (int i = 0; i < launches; ++i) {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(environment);
-    startChild(child, nullptr, {QStringLiteral("--child-first-cue")});
-    child.waitForFinished(60000);
     bool ok = false;
-    const double millis = child.readAllStandardOutput().trimmed().toDouble(&ok);
+    const double millis = childPrinted(QStringLiteral("offscreen"), nullptr,
+                                       QStringLiteral("--child-first-cue"), 60000)
+                              .toDouble(&ok);
     if (ok && millis >= 0) {
       figure.samples.push_back(millis);
     }
