@@ -431,10 +431,10 @@ int measureStartup(BenchApplication& app) {
 
 // The first cue: from a click on Help, the first sound the program plays,
 // until the cue is heard on a null sink of a sound server of the child's own,
-// kept playing silence so that its recorded samples keep time. Prints the
+// kept playing silence so that its recorded samples keep time. The
 // milliseconds, counted from the samples recorded by the click, which lag
 // the clock by the recorder's delay: an upper bound; -1 if nothing was heard.
-int measureFirstCue(BenchApplication& app) {
+double firstCueMillis(BenchApplication& app) {
   PrivatePulse pulse;
   if (!pulse.start() || !pulse.keepSinkRunning()) {
     std::fprintf(stderr, "first cue: %s\n", qPrintable(pulse.error()));
@@ -462,13 +462,22 @@ int measureFirstCue(BenchApplication& app) {
   for (qsizetype at = atClick - atClick % kBytesPerSample; at + 1 < heard.size();
        at += kBytesPerSample) {
     if (peakLevel(heard.mid(at, kBytesPerSample)) > kHeard) {
-      std::printf("%.1f\n", static_cast<double>(at - atClick) / kBytesPerSample * 1000.0 /
-                                PrivatePulse::kRecordingRate);
-      std::fflush(stdout);
-      endProcess(0);
+      return static_cast<double>(at - atClick) / kBytesPerSample * 1000.0 /
+             PrivatePulse::kRecordingRate;
     }
   }
-  std::printf("-1\n");
+  return -1;
+}
+
+// The sound server and its folder go with firstCueMillis's return, before the
+// process ends without destructors.
+int measureFirstCue(BenchApplication& app) {
+  const double millis = firstCueMillis(app);
+  if (millis < 0) {
+    std::printf("-1\n");
+  } else {
+    std::printf("%.1f\n", millis);
+  }
   std::fflush(stdout);
   endProcess(0);
 }
