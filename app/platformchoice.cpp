@@ -45,4 +45,7 @@ void configurePlatform() {
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
     qputenv("QT_XCB_NO_MITSHM", "1");
   }
+  if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) {
+    qputenv("QT_NO_GLIB", "1");
+  }
 }
