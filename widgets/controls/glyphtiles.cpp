@@ -151,14 +151,15 @@ GlyphTiles::Outcome GlyphTiles::draw(const QGlyphRun& line, QPoint origin, QImag
   for (const Placed& glyph : placed) {
     const QRect onPicture = QRect(glyph.at, glyph.tile->pixels.size()) & picture.rect();
     const QImage& tile = glyph.tile->pixels;
+    const qsizetype tileStride = tile.bytesPerLine();
     const qsizetype skipped = onPicture.left() - glyph.at.x();
     const auto bytes = static_cast<std::size_t>(onPicture.width() * kBytesPerPixel);
-    const uchar* from = tile.constBits() + (onPicture.top() - glyph.at.y()) * tile.bytesPerLine() +
-                        skipped * kBytesPerPixel;
+    const uchar* from =
+        tile.constBits() + (onPicture.top() - glyph.at.y()) * tileStride + skipped * kBytesPerPixel;
     uchar* to = rows + onPicture.top() * stride + onPicture.left() * kBytesPerPixel;
     for (int y = onPicture.top(); y <= onPicture.bottom(); ++y) {
       std::memcpy(to, from, bytes);
-      from += tile.bytesPerLine();
+      from += tileStride;
       to += stride;
     }
   }
