@@ -50,6 +50,15 @@ void CommandButton::paintEvent(QPaintEvent* /*event*/) {
   QStylePainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);
+  // A look is told the same way before the window's first activation as after
+  // it, so that the style's pictures of it drawn then serve later: the focus
+  // mark always shows (focusInEvent), and where the palette is the same either
+  // way the activation changes nothing, as Qt assumes when it repaints nothing
+  // on activation. On X the first frame always comes before the activation.
+  option.state |= QStyle::State_KeyboardFocusChange;
+  if (option.palette.isEqual(QPalette::Active, QPalette::Inactive)) {
+    option.state |= QStyle::State_Active;
+  }
   painter.setFont(narrowed.font);
   option.fontMetrics = QFontMetrics(narrowed.font);
   painter.drawControl(QStyle::CE_PushButton, option);
