@@ -5,8 +5,10 @@
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -38,6 +40,8 @@ class TestPlatform : public QObject {
   void timerEvents_data();
   void timerEvents();
   void commandButtonKeys();
+  void commandButtonLook_data();
+  void commandButtonLook();
   void commandButtonNarrows_data();
   void commandButtonNarrows();
   void narrowedJustEnough_data();
@@ -186,6 +190,49 @@ void TestPlatform::commandButtonKeys() {
   QVERIFY(!button->autoDefault());
   // The focus mark is drawn even though no Tab key moved the focus here.
   QVERIFY(window.testAttribute(Qt::WA_KeyboardFocusChange));
+}
+
+// A style that keeps the state each button was last drawn in.
+class StateSeen : public QProxyStyle {
+ public:
+  StateSeen() : QProxyStyle(QStringLiteral("Fusion")) {}
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    if (element == CE_PushButton) {
+      seen = option->state;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+  mutable State seen;
+};
+
+// A button is drawn the same way before its window's first activation as
+// after it, so that the style's pictures of its looks from the start serve
+// later, unless activation changes its colours. The focus mark always shows.
+void TestPlatform::commandButtonLook_data() {
+  QTest::addColumn<bool>("inactiveColoursDiffer");
+  QTest::addColumn<bool>("toldActive");
+  QTest::newRow("the same colours either way: drawn as active") << false << true;
+  QTest::newRow("other colours when inactive: drawn as inactive") << true << false;
+}
+
+void TestPlatform::commandButtonLook() {
+  QFETCH(bool, inactiveColoursDiffer);
+  QFETCH(bool, toldActive);
+  StateSeen style;
+  QWidget window;  // never shown, so never active
+  window.setStyle(&style);
+  auto* button = new CommandButton(QStringLiteral("Help"), &window);
+  button->setStyle(&style);
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::Active, QPalette::Button, Qt::gray);
+  palette.setColor(QPalette::Inactive, QPalette::Button,
+                   inactiveColoursDiffer ? Qt::darkGray : Qt::gray);
+  button->setPalette(palette);
+  QImage picture(button->size(), QImage::Format_ARGB32_Premultiplied);
+  button->render(&picture);
+  QCOMPARE(style.seen.testFlag(QStyle::State_Active), toldActive);
+  QVERIFY(style.seen.testFlag(QStyle::State_KeyboardFocusChange));
 }
 
 // A caption wider than its button is narrowed just enough to fit, as far as
