@@ -431,9 +431,9 @@ int measureStartup(BenchApplication& app) {
 
 // The first cue: from a click on Help, the first sound the program plays,
 // until the cue is heard on a null sink of a sound server of the child's own,
-// kept playing silence so that its recorded samples keep time. The
-// milliseconds, counted from the samples recorded by the click, which lag
-// the clock by the recorder's delay: an upper bound; -1 if nothing was heard.
+// kept playing silence so that its recorded samples keep time. Returns the
+// milliseconds, counted from the samples recorded by the click, which lag the
+// clock by the recorder's delay: an upper bound; -1 if nothing was heard.
 double firstCueMillis(BenchApplication& app) {
   PrivatePulse pulse;
   if (!pulse.start() || !pulse.keepSinkRunning()) {

@@ -221,7 +221,6 @@ void TestPlatform::commandButtonLook() {
   QFETCH(bool, toldActive);
   StateSeen style;
   QWidget window;  // never shown, so never active
-  window.setStyle(&style);
   auto* button = new CommandButton(QStringLiteral("Help"), &window);
   button->setStyle(&style);
   QPalette palette = button->palette();
