@@ -536,6 +536,8 @@ void Form1::timerTick() {
   const float ratio = storeRatio(shared_, tally_);
   tallyFollows_ = true;
   hitsFollow_ = hitsFollow_ || trial.hit;
+  // The tick after the last draw ends the run and paints its frame.
+  pacer_->expectReleaseWithin((kAutomaticRunLength - shared_.trialCount + 1) * kTimer1Interval);
   // Only the tick that ends a run changes the buttons or has a result to tell.
   if (trial.ended) {
     enter(State::Finished);

@@ -28,6 +28,7 @@
 #include "controls/narrowedfont.h"
 #include "controls/numberglyphs.h"
 #include "controls/plainbitmap.h"
+#include "timing/framepacer.h"
 #include "timing/timercontrol.h"
 
 class TestPlatform : public QObject {
@@ -39,6 +40,8 @@ class TestPlatform : public QObject {
   void timerSchedule();
   void timerEvents_data();
   void timerEvents();
+  void framesBeforeARelease_data();
+  void framesBeforeARelease();
   void commandButtonKeys();
   void commandButtonLook_data();
   void commandButtonLook();
@@ -174,6 +177,44 @@ void TestPlatform::timerEvents() {
   const bool stopped = event != QLatin1String("other");
   QCOMPARE(timer->isActive(), !stopped);
   QCOMPARE(running.size(), stopped ? 2 : 1);
+}
+
+// A held window whose last frame is long past paints a change at once, unless
+// the hold is to end sooner than a frame: then the release paints it, or, if
+// none comes, a frame after it was due.
+void TestPlatform::framesBeforeARelease_data() {
+  QTest::addColumn<int>("releaseWithinMs");
+  QTest::addColumn<bool>("released");
+  QTest::addColumn<bool>("paintedAtOnce");
+  QTest::newRow("release due in 5 ms: the change waits for it") << 5 << true << false;
+  QTest::newRow("release due in 1 s: the change is painted now") << 1000 << true << true;
+  QTest::newRow("release due in 5 ms that never comes: painted a frame later")
+      << 5 << false << false;
+}
+
+// Whichever way, the change reaches the screen in one frame.
+void TestPlatform::framesBeforeARelease() {
+  QFETCH(int, releaseWithinMs);
+  QFETCH(bool, released);
+  QFETCH(bool, paintedAtOnce);
+  QWidget window;
+  window.resize(40, 30);
+  auto* pacer = new FramePacer(&window);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QCoreApplication::processEvents();
+  QSignalSpy frames(pacer, &FramePacer::framing);
+  pacer->setHeld(true);
+  pacer->expectReleaseWithin(std::chrono::milliseconds(releaseWithinMs));
+  window.update();
+  QCoreApplication::processEvents();
+  QCOMPARE(frames.size(), paintedAtOnce ? 1 : 0);
+  if (released) {
+    pacer->setHeld(false);
+    QCOMPARE(frames.size(), 1);
+  } else {
+    QTRY_COMPARE(frames.size(), 1);
+  }
 }
 
 void TestPlatform::commandButtonKeys() {

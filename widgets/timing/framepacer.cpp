@@ -12,11 +12,22 @@ FramePacer::FramePacer(QWidget* window) : QObject(window), window_(window) {
 
 void FramePacer::setHeld(bool held) {
   held_ = held;
+  releaseNear_ = false;
+  heldInterval_ = frameInterval();
   if (!held) {
     frame_.stop();
     if (pending_) {
       paintNow();
     }
+  }
+}
+
+void FramePacer::expectReleaseWithin(std::chrono::microseconds within) {
+  if (held_ && !releaseNear_ && within < heldInterval_) {
+    releaseNear_ = true;
+    // Should the release not come, frames go on a frame after it was due.
+    const auto resume = std::chrono::ceil<std::chrono::milliseconds>(within + heldInterval_);
+    frame_.start(static_cast<int>(resume.count()), Qt::PreciseTimer, this);
   }
 }
 
@@ -45,13 +56,13 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   const auto sinceLast = Clock::now() - lastPaint_;
-  if (sinceLast >= frameInterval()) {
+  if (sinceLast >= frameInterval() && !releaseNear_) {
     lastPaint_ = Clock::now();
     emit framing();
     return false;
   }
   pending_ = true;
-  if (!frame_.isActive()) {
+  if (!frame_.isActive() && !releaseNear_) {
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(frameInterval() - sinceLast);
     frame_.start(static_cast<int>(wait.count()), Qt::PreciseTimer, this);
   }
@@ -64,6 +75,7 @@ void FramePacer::timerEvent(QTimerEvent* event) {
     return;
   }
   frame_.stop();
+  releaseNear_ = false;
   if (pending_) {
     paintNow();
   }

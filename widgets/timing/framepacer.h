@@ -23,6 +23,10 @@ class FramePacer : public QObject {
 
   // Held, repaints wait for the next frame; released, what waits is painted now.
   void setHeld(bool held);
+  // The hold ends within `within`. Sooner than a frame, no frame is painted
+  // until then: painting one just before the release would only delay it, and
+  // the release paints at once. Should it not come, frames resume a frame later.
+  void expectReleaseWithin(std::chrono::microseconds within);
 
  signals:
   // The window is about to be painted, held or not: the moment to bring up to
@@ -43,6 +47,8 @@ class FramePacer : public QObject {
   QBasicTimer frame_;
   Clock::time_point lastPaint_;
   bool held_ = false;
+  std::chrono::microseconds heldInterval_{0};  // asked once a hold, not at every tick
+  bool releaseNear_ = false;
   bool pending_ = false;
   bool painting_ = false;
 };
