@@ -13,8 +13,9 @@ FramePacer::FramePacer(QWidget* window) : QObject(window), window_(window) {
 void FramePacer::setHeld(bool held) {
   held_ = held;
   releaseNear_ = false;
-  heldInterval_ = frameInterval();
-  if (!held) {
+  if (held) {
+    heldInterval_ = frameInterval();
+  } else {
     frame_.stop();
     if (pending_) {
       paintNow();
@@ -56,14 +57,15 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   const auto sinceLast = Clock::now() - lastPaint_;
-  if (sinceLast >= frameInterval() && !releaseNear_) {
+  if (sinceLast >= heldInterval_ && !releaseNear_) {
     lastPaint_ = Clock::now();
     emit framing();
     return false;
   }
   pending_ = true;
-  if (!frame_.isActive() && !releaseNear_) {
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(frameInterval() - sinceLast);
+  // Near a release the timer is already set, to resume should it not come.
+  if (!frame_.isActive()) {
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(heldInterval_ - sinceLast);
     frame_.start(static_cast<int>(wait.count()), Qt::PreciseTimer, this);
   }
   return true;

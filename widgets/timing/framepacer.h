@@ -47,7 +47,7 @@ class FramePacer : public QObject {
   QBasicTimer frame_;
   Clock::time_point lastPaint_;
   bool held_ = false;
-  std::chrono::microseconds heldInterval_{0};  // asked once a hold, not at every tick
+  std::chrono::microseconds heldInterval_{0};  // the screen asked once a hold, not per tick
   bool releaseNear_ = false;
   bool pending_ = false;
   bool painting_ = false;
