@@ -43,10 +43,16 @@ const NumberGlyphs::Glyph* NumberGlyphs::glyphFor(QChar character) {
       }
       glyph.usable = face == face_;
       glyph.index = runs.front().glyphIndexes().front();
-      glyph.advance = line.horizontalAdvance();
+      const QRectF ink = face.boundingRect(glyph.index);
+      glyph.extent = {line.horizontalAdvance(), ink.left(), ink.right()};
     }
   }
   return glyph.usable ? &glyph : nullptr;
+}
+
+std::optional<NumberGlyphs::Extent> NumberGlyphs::extentOf(QChar character) {
+  const Glyph* glyph = glyphFor(character);
+  return glyph != nullptr ? std::optional(glyph->extent) : std::nullopt;
 }
 
 std::optional<NumberGlyphs::Line> NumberGlyphs::layOut(const QString& caption) {
@@ -62,7 +68,7 @@ std::optional<NumberGlyphs::Line> NumberGlyphs::layOut(const QString& caption) {
     }
     indexes.append(glyph->index);
     positions.append(QPointF(x, 0));
-    x += glyph->advance;
+    x += glyph->extent.advance;
   }
   Line line;
   line.glyphs.setRawFont(face_);
