@@ -78,17 +78,18 @@ vandrel_build_qt_module() {
   cmake --install "$build" >&2
 }
 
-# The CPU this shell's finished children used, in whole seconds: a build's own
-# cost, whatever else shared the cores meanwhile.
+# Sets the variable named VAR to the CPU, in whole seconds, that this shell's
+# finished children used: a build's own cost, whatever else shared the cores
+# meanwhile. Called as it is, not in $( ), whose subshell has no children.
+#   vandrel_children_cpu VAR
 vandrel_children_cpu() {
+  local -n seconds=$1
   local times
   times=$(mktemp)
-  # A builtin with a redirection runs in this shell; a pipe would count a
-  # subshell's children instead.
   times >"$times"
-  awk 'NR == 2 {
+  seconds=$(awk 'NR == 2 {
     n = split($1 " " $2, parts, " "); s = 0
     for (i = 1; i <= n; i++) { split(parts[i], ms, "m"); s += ms[1] * 60 + ms[2] }
-    printf "%d", s }' "$times"
+    printf "%d", s }' "$times")
   rm -f "$times"
 }
