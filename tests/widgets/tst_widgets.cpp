@@ -490,12 +490,10 @@ class CountedLabel : public LabelControl {
  public:
   using LabelControl::LabelControl;
   int paints = 0;
-  QRegion painted;  // by the last paint
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     ++paints;
-    painted = event->region();
     LabelControl::paintEvent(event);
   }
 };
@@ -538,35 +536,21 @@ void TestPlatform::numbersAsShaped_data() {
   QTest::addColumn<QFont>("font");
   QTest::addColumn<QString>("caption");
   QTest::addColumn<bool>("laidOut");
-  // The caption shown before it, and whether only the digits that differ
-  // from it are painted again: digits and decimal signs share one advance.
-  QTest::addColumn<QString>("previous");
-  QTest::addColumn<bool>("partly");
   const std::pair<const char*, QLocale::Language> languages[] = {{"Japanese", QLocale::Japanese},
                                                                  {"Chinese", QLocale::Chinese},
                                                                  {"Russian", QLocale::Russian},
                                                                  {"Turkish", QLocale::Turkish}};
   const std::pair<const char*, bool> weights[] = {{"bold", true}, {"regular", false}};
-  const struct {
-    const char* caption;
-    const char* previous;
-    bool partly;
-  } numbers[] = {{"0", "8", true},
-                 {"1000", "999", false},
-                 {" 326", " 325", true},
-                 {"0.3076923", "0.3076920", true},
-                 {"0,3076923", "0,3176923", true},
-                 {"9876543210", "9876543219", true}};
+  const QStringList captions{"0", "1000", " 326", "0.3076923", "0,3076923", "9876543210"};
   for (const auto& [language, code] : languages) {
     for (const auto& [weight, bold] : weights) {
       const QFont font = gothicFont(GothicSize::Large, bold, QLocale(code));
-      for (const auto& [caption, previous, partly] : numbers) {
-        QTest::addRow("%s %s '%s'", language, weight, caption)
-            << font << caption << true << previous << partly;
+      for (const QString& caption : captions) {
+        QTest::addRow("%s %s '%s'", language, weight, qPrintable(caption))
+            << font << caption << true;
       }
-      QTest::addRow("%s %s, a sign", language, weight) << font << "-1" << false << "-2" << false;
-      QTest::addRow("%s %s, a word", language, weight)
-          << font << "16/52" << false << "16/53" << false;
+      QTest::addRow("%s %s, a sign", language, weight) << font << "-1" << false;
+      QTest::addRow("%s %s, a word", language, weight) << font << "16/52" << false;
     }
   }
 }
@@ -666,25 +650,16 @@ void TestPlatform::numbersOnScreen() {
   if (window.devicePixelRatio() != 1) {
     QSKIP("On a high-density screen, the screen's picture is not at full resolution");
   }
-  QFETCH(QString, previous);
-  QFETCH(bool, partly);
-  const auto paintedAfter = [&](const std::function<void(CountedLabel*)>& change) {
-    const int before = copied->paints + drawn->paints;
-    change(copied);
-    change(drawn);
-    return QTest::qWaitFor([&] { return copied->paints + drawn->paints >= before + 2; });
-  };
   // Qt draws a label's first number, and the first number from the tiles to
-  // compare them; the later ones are copied, the last over the one before.
-  for (const QString& shown : {caption, QString(), caption, QString(), previous, caption}) {
-    QVERIFY(paintedAfter([&shown](CountedLabel* label) { label->setCaption(shown); }));
+  // compare them; the third is copied.
+  for (const QString& shown : {caption, QString(), caption, QString(), caption}) {
+    const int before = copied->paints + drawn->paints;
+    copied->setCaption(shown);
+    drawn->setCaption(shown);
+    QVERIFY(QTest::qWaitFor([&] { return copied->paints + drawn->paints >= before + 2; }));
   }
-  QCOMPARE(!(QRegion(copied->contentsRect()) - copied->painted).isEmpty(), partly);
   const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
   QCOMPARE(screen.copy(copied->geometry()), screen.copy(drawn->geometry()));
-  // What was painted of it leaves the screen as a whole paint does.
-  QVERIFY(paintedAfter([](CountedLabel* label) { label->update(); }));
-  QCOMPARE(window.screen()->grabWindow(window.winId()).toImage(), screen);
 
   // Nor do the tiles fall back on Qt's drawing: by themselves, they give what
   // Qt draws on a picture.

@@ -9,9 +9,6 @@
 #include <QRegion>
 #include <QTimer>
 #include <QTransform>
-#include <QtMath>
-
-#include <algorithm>
 
 #include "accessibility/accessiblefactory.h"
 #include "accessibility/accessibletext.h"
@@ -52,15 +49,13 @@ void LabelControl::setCaption(const QString& caption) {
   if (caption == caption_) {
     return;
   }
-  if (!repaintAsked_) {
-    // Only the inside changes: the border keeps its pixels.
-    const QRect changed = changedPart(caption);
-    // The whole box covers every later change until it is painted.
-    repaintAsked_ = changed == contentsRect();
-    update(changed);
-  }
   caption_ = caption;
   fitted_ = false;
+  if (!repaintAsked_) {
+    repaintAsked_ = true;
+    // Only the inside changes: the border keeps its pixels.
+    update(contentsRect());
+  }
   Announcer::announce(announcer_, this, [this] { announceCaption(); });
 }
 
@@ -75,42 +70,6 @@ void LabelControl::announceCaption() {
   QAccessibleTextUpdateEvent textChanged(this, 0, announced_, caption_);
   QAccessible::updateAccessibility(&textChanged);
   announced_ = caption_;
-}
-
-QRect LabelControl::changedPart(const QString& caption) const {
-  const QRect box = contentsRect();
-  if (!shown_ || wholeNext_ || caption.size() != shown_->caption.size()) {
-    return box;
-  }
-  const QString& before = shown_->caption;
-  const QList<QPointF> positions = shown_->line.glyphs.positions();
-  bool changed = false;
-  qreal left = 0;
-  qreal right = 0;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (caption.at(i) == before.at(i)) {
-      continue;
-    }
-    const auto gone = numberGlyphs_->extentOf(before.at(i));
-    const auto come = numberGlyphs_->extentOf(caption.at(i));
-    // Another advance moves the glyphs after it, and the whole line with them.
-    if (!gone || !come || come->advance != gone->advance) {
-      return box;
-    }
-    const qreal x = positions.at(i).x();
-    const qreal inkLeft = x + std::min(gone->inkLeft, come->inkLeft);
-    const qreal inkRight = x + std::max(gone->inkRight, come->inkRight);
-    left = changed ? std::min(left, inkLeft) : inkLeft;
-    right = changed ? std::max(right, inkRight) : inkRight;
-    changed = true;
-  }
-  if (!changed) {
-    return {};
-  }
-  // And a pixel either side, which antialiasing may touch.
-  return QRect(QPoint(shown_->start.x() + qFloor(left) - 1, box.top()),
-               QPoint(shown_->start.x() + qCeil(right) + 1, box.bottom())) &
-         box;
 }
 
 // One pixel kept clear inside the border on either side.
@@ -149,10 +108,8 @@ void LabelControl::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
     fitted_ = false;
     numberGlyphs_ = nullptr;
-    shown_.reset();
   } else if (event->type() == QEvent::PaletteChange) {
     decideBackgroundFill();
-    shown_.reset();
   }
   QFrame::changeEvent(event);
 }
@@ -160,7 +117,6 @@ void LabelControl::changeEvent(QEvent* event) {
 // Also sent when a new frame style changes the contents margins.
 void LabelControl::resizeEvent(QResizeEvent* event) {
   fitted_ = false;
-  shown_.reset();
   QFrame::resizeEvent(event);
 }
 
@@ -180,10 +136,6 @@ void LabelControl::paintEvent(QPaintEvent* event) {
     fillBackground();
     drawFrame(&painter);
   }
-  if (event->region().rectCount() == 1 && event->rect().contains(contents)) {
-    wholeNext_ = false;
-  }
-  shown_.reset();
   if (caption_.isEmpty()) {
     fillBackground();
     return;
@@ -191,9 +143,6 @@ void LabelControl::paintEvent(QPaintEvent* event) {
   fitCaption();
   const QRect box = captionBox();
   const QPoint start(box.left() + (box.width() - captionWidth_) / 2, box.top() + captionAscent_);
-  if (numberLine_) {
-    shown_ = Shown{caption_, start, *numberLine_};
-  }
   if (numberLine_ && drawnFromTiles(painter, start, event->region())) {
     return;
   }
@@ -242,7 +191,6 @@ bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion
         tiles.prepare(line->glyphs);
       }
     });
-    wholeNext_ = true;
     return false;
   }
   const QRect box = contentsRect();
@@ -257,7 +205,6 @@ bool LabelControl::drawnFromTiles(QPainter& painter, QPoint start, const QRegion
       // The first time, on a caption painted whole, Qt draws it, and the
       // tiles are kept only if they gave the very same pixels.
       if (!(QRegion(box) - region).isEmpty()) {
-        wholeNext_ = true;
         return false;
       }
       painter.fillRect(box, background.color());

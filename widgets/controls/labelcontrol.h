@@ -43,14 +43,13 @@ class LabelControl : public QFrame {
   void announceCaption();
   void penForCaption(QPainter& painter) const;
   bool drawnFromTiles(QPainter& painter, QPoint start, const QRegion& region);
-  QRect changedPart(const QString& caption) const;
 
   QString caption_;
   QString announced_;  // the caption screen readers were last told of
   QPointer<Announcer> announcer_;
-  // The whole box is asked for once between two paints, however often the
-  // caption changes: Qt would merge the requests anyway. A label shown again
-  // is painted whole.
+  // A repaint is asked for once between two paints, however often the caption
+  // changes: a run changes it a thousand times a second, and Qt would merge
+  // the requests anyway. A label shown again is painted whole.
   bool repaintAsked_ = false;
   // Worked out once after the caption, the font or the size changes, when the
   // caption is next painted or asked about: not on every paint, and not for
@@ -65,15 +64,4 @@ class LabelControl : public QFrame {
   mutable std::optional<NumberGlyphs::Line> numberLine_;
   QImage captionPicture_;  // the caption's box, put together from glyph tiles
   bool tilesPrepareAsked_ = false;
-  // The number on screen, where the caption is one: of a new number laid out
-  // glyph for glyph at the same places, only the glyphs that differ are
-  // painted again and sent to the screen. In a run, the counts' last digits.
-  struct Shown {
-    QString caption;
-    QPoint start;
-    NumberGlyphs::Line line;
-  };
-  std::optional<Shown> shown_;
-  // The tiles are compared with Qt's drawing only on a caption painted whole.
-  bool wholeNext_ = false;
 };

@@ -43,16 +43,10 @@ const NumberGlyphs::Glyph* NumberGlyphs::glyphFor(QChar character) {
       }
       glyph.usable = face == face_;
       glyph.index = runs.front().glyphIndexes().front();
-      const QRectF ink = face.boundingRect(glyph.index);
-      glyph.extent = {line.horizontalAdvance(), ink.left(), ink.right()};
+      glyph.advance = line.horizontalAdvance();
     }
   }
   return glyph.usable ? &glyph : nullptr;
-}
-
-std::optional<NumberGlyphs::Extent> NumberGlyphs::extentOf(QChar character) {
-  const Glyph* glyph = glyphFor(character);
-  return glyph != nullptr ? std::optional(glyph->extent) : std::nullopt;
 }
 
 std::optional<NumberGlyphs::Line> NumberGlyphs::layOut(const QString& caption) {
@@ -68,7 +62,7 @@ std::optional<NumberGlyphs::Line> NumberGlyphs::layOut(const QString& caption) {
     }
     indexes.append(glyph->index);
     positions.append(QPointF(x, 0));
-    x += glyph->extent.advance;
+    x += glyph->advance;
   }
   Line line;
   line.glyphs.setRawFont(face_);

@@ -30,22 +30,12 @@ class NumberGlyphs {
   // from more than one face: such a caption is shaped as any text is.
   std::optional<Line> layOut(const QString& caption);
 
-  // How far a character's glyph advances the line, and how far its ink
-  // reaches from where the glyph stands; nothing for a character that is not
-  // laid out here.
-  struct Extent {
-    qreal advance = 0;
-    qreal inkLeft = 0;
-    qreal inkRight = 0;
-  };
-  std::optional<Extent> extentOf(QChar character);
-
  private:
   struct Glyph {
     bool looked = false;
     bool usable = false;
     quint32 index = 0;
-    Extent extent;
+    qreal advance = 0;
   };
   const Glyph* glyphFor(QChar character);
 
