@@ -78,18 +78,19 @@ vandrel_build_qt_module() {
   cmake --install "$build" >&2
 }
 
-# Sets the variable named VAR to the CPU, in whole seconds, that this shell's
-# finished children used: a build's own cost, whatever else shared the cores
-# meanwhile. Called as it is, not in $( ), whose subshell has no children.
-#   vandrel_children_cpu VAR
-vandrel_children_cpu() {
-  local -n seconds=$1
-  local times
+# Says that the Qt for WHAT built in PREFIX, since SECONDS was START, is ready:
+# its wall time, its size, and the CPU this shell's finished children used, the
+# build's own cost whatever else shared the cores meanwhile. Called as it is,
+# not in $( ), whose subshell has no children.
+#   vandrel_report_build WHAT START PREFIX
+vandrel_report_build() {
+  local times cpu
   times=$(mktemp)
   times >"$times"
-  seconds=$(awk 'NR == 2 {
+  cpu=$(awk 'NR == 2 {
     n = split($1 " " $2, parts, " "); s = 0
     for (i = 1; i <= n; i++) { split(parts[i], ms, "m"); s += ms[1] * 60 + ms[2] }
     printf "%d", s }' "$times")
   rm -f "$times"
+  echo "Qt for $1 built in $((SECONDS - $2)) s, $cpu s of CPU: $(du -sh "$3" | cut -f1)" >&2
 }
