@@ -441,6 +441,12 @@ void Form1::enter(State state) {
   }
   drawMode_ = row.drawMode;
   if (row.timerRuns) {
+    // The screen shows a frame's ticks together, so they wake the program
+    // together. The pacer paints once a whole frame has passed since the last:
+    // a millisecond more and a slightly late wake still finds its frame due,
+    // and paints it, rather than leaving it to a wake of its own.
+    Timer1->setGathering(std::chrono::ceil<std::chrono::milliseconds>(pacer_->frameInterval()) +
+                         std::chrono::milliseconds(1));
     Timer1->start();
   } else {
     Timer1->stop();
@@ -536,8 +542,13 @@ void Form1::timerTick() {
   const float ratio = storeRatio(shared_, tally_);
   tallyFollows_ = true;
   hitsFollow_ = hitsFollow_ || trial.hit;
-  // The tick after the last draw ends the run and paints its frame.
-  pacer_->expectReleaseWithin((kAutomaticRunLength - shared_.trialCount + 1) * kTimer1Interval);
+  // The tick after the last draw ends the run and paints its frame; it is
+  // not gathered past its time, so that the run ends on the second.
+  const auto runLeft = (kAutomaticRunLength - shared_.trialCount + 1) * kTimer1Interval;
+  pacer_->expectReleaseWithin(runLeft);
+  if (runLeft < Timer1->gathering()) {
+    Timer1->setGathering(runLeft);
+  }
   // Only the tick that ends a run changes the buttons or has a result to tell.
   if (trial.ended) {
     enter(State::Finished);

@@ -200,7 +200,7 @@ void TestForm1::window() {
   QTRY_COMPARE(QApplication::focusWidget(), s.button("Command2"));
   VANDREL_COMPARE_REFERENCE(s.form->grab().toImage(), QStringLiteral("main_window"));
   // A run to the end from Timer1 itself paints the card about once per display
-  // frame, not at each of its four-millisecond wakes: a paint may come late on
+  // frame, not at each of its thousand ticks: a paint may come late on
   // a busy machine, but ten frames never hold more than twelve.
   PaintTimes cardPaints;
   for (int index = 1; index <= kCardCount; ++index) {

@@ -102,17 +102,27 @@ void TestPlatform::timerSchedule_data() {
   QTest::addColumn<int>("ticks");         // delivered now
   QTest::addColumn<int>("wait");          // ms until the next wake
   QTest::addColumn<bool>("startsAgain");  // the schedule restarts from now
-  QTest::newRow("first tick due in 1 ms: woken when four are due") << 1 << -1.0 << 0 << 4 << false;
-  QTest::newRow("due in a part of a ms: whole ms waited") << 1 << -0.3 << 0 << 4 << false;
-  QTest::newRow("due now: one tick") << 1 << 0.0 << 1 << 4 << false;
-  QTest::newRow("2.5 ms late: three ticks") << 1 << 2.5 << 3 << 4 << false;
-  QTest::newRow("20 ms late: caught up at once, deadlines kept") << 1 << 20.0 << 21 << 4 << false;
+  QTest::addColumn<int>("gathering");     // ms a tick may wait for its wake
+  QTest::newRow("first tick due in 1 ms: woken when four are due")
+      << 1 << -1.0 << 0 << 4 << false << 4;
+  QTest::newRow("due in a part of a ms: whole ms waited") << 1 << -0.3 << 0 << 4 << false << 4;
+  QTest::newRow("due now: one tick") << 1 << 0.0 << 1 << 4 << false << 4;
+  QTest::newRow("2.5 ms late: three ticks") << 1 << 2.5 << 3 << 4 << false << 4;
+  QTest::newRow("20 ms late: caught up at once, deadlines kept")
+      << 1 << 20.0 << 21 << 4 << false << 4;
   QTest::newRow("80 ms late, a slow frame in a busy page: caught up")
-      << 1 << 80.0 << 81 << 4 << false;
-  QTest::newRow("250 ms late: still caught up") << 1 << 250.0 << 251 << 4 << false;
-  QTest::newRow("further behind: one tick, starts again from now") << 1 << 250.5 << 1 << 4 << true;
-  QTest::newRow("a slower timer is not held back") << 10 << -10.0 << 0 << 10 << false;
-  QTest::newRow("a slower timer, due now") << 10 << 0.0 << 1 << 10 << false;
+      << 1 << 80.0 << 81 << 4 << false << 4;
+  QTest::newRow("250 ms late: still caught up") << 1 << 250.0 << 251 << 4 << false << 4;
+  QTest::newRow("further behind: one tick, starts again from now")
+      << 1 << 250.5 << 1 << 4 << true << 4;
+  QTest::newRow("a slower timer is not held back") << 10 << -10.0 << 0 << 10 << false << 4;
+  QTest::newRow("a slower timer, due now") << 10 << 0.0 << 1 << 10 << false << 4;
+  QTest::newRow("gathered for a frame: woken when 18 are due")
+      << 1 << -1.0 << 0 << 18 << false << 18;
+  QTest::newRow("gathered for a frame, 17 ms late: 18 ticks, a frame to the next wake")
+      << 1 << 17.0 << 18 << 18 << false << 18;
+  QTest::newRow("gathered to the last tick, due in 5 ms: woken then")
+      << 1 << -5.0 << 0 << 5 << false << 1;
 }
 
 void TestPlatform::timerSchedule() {
@@ -121,11 +131,13 @@ void TestPlatform::timerSchedule() {
   QFETCH(int, ticks);
   QFETCH(int, wait);
   QFETCH(bool, startsAgain);
+  QFETCH(int, gathering);
   const std::chrono::milliseconds every(interval);
   const TimerControl::Clock::time_point now{std::chrono::hours(1)};
   const auto deadline = now - std::chrono::duration_cast<TimerControl::Clock::duration>(
                                   std::chrono::duration<double, std::milli>(late));
-  const TimerControl::Schedule next = TimerControl::schedule(deadline, every, now);
+  const TimerControl::Schedule next =
+      TimerControl::schedule(deadline, every, now, std::chrono::milliseconds(gathering));
   QCOMPARE(next.ticks, ticks);
   QCOMPARE(next.wait.count(), wait);
   QCOMPARE(next.deadline, startsAgain ? now + every : deadline + ticks * every);
@@ -140,6 +152,8 @@ void TestPlatform::timerEvents_data() {
   // may be due in this one.
   QTest::newRow("its own events, until a stop at the third tick") << "stop at" << 3;
   QTest::newRow("a stop inside the first tick: no tick after it") << "stop at" << 1;
+  QTest::newRow("gathered for an hour, then for 1 ms: the ticks come without the hour")
+      << "gathering shortened" << 2;
 }
 
 void TestPlatform::timerEvents() {
@@ -170,7 +184,14 @@ void TestPlatform::timerEvents() {
       }
     });
     timer->setInterval(std::chrono::milliseconds(1));
+    const bool shortened = event == QLatin1String("gathering shortened");
+    if (shortened) {
+      timer->setGathering(std::chrono::hours(1));
+    }
     timer->start();
+    if (shortened) {
+      timer->setGathering(std::chrono::milliseconds(1));
+    }
     QTRY_VERIFY(!timer->isActive());
   }
   QCOMPARE(ticked.size(), ticks);

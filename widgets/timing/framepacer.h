@@ -27,6 +27,8 @@ class FramePacer : public QObject {
   // until then: painting one just before the release would only delay it, and
   // the release paints at once. Should it not come, frames resume a frame later.
   void expectReleaseWithin(std::chrono::microseconds within);
+  // The time between the frames of the window's screen.
+  std::chrono::microseconds frameInterval() const;
 
  signals:
   // The window is about to be painted, held or not: the moment to bring up to
@@ -40,7 +42,6 @@ class FramePacer : public QObject {
  private:
   using Clock = std::chrono::steady_clock;
 
-  std::chrono::microseconds frameInterval() const;
   void paintNow();
 
   QWidget* window_;

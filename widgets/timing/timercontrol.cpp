@@ -31,6 +31,18 @@ void TimerControl::setInterval(std::chrono::milliseconds interval) {
   interval_ = std::max(interval, std::chrono::milliseconds(1));
 }
 
+void TimerControl::setGathering(std::chrono::milliseconds gathering) {
+  const bool sooner = gathering < gathering_;
+  gathering_ = gathering;
+  if (sooner && isActive()) {
+    killTimer(timerId_);
+    const Schedule next = schedule(deadline_, interval_, Clock::now(), gathering_);
+    // Ticks already due go out at that wake, not here, where no one expects them.
+    timerId_ =
+        startTimer(next.ticks > 0 ? std::chrono::milliseconds(0) : next.wait, Qt::PreciseTimer);
+  }
+}
+
 void TimerControl::start() {
   const bool wasRunning = isActive();
   if (wasRunning) {
@@ -56,7 +68,8 @@ void TimerControl::stop() {
 
 TimerControl::Schedule TimerControl::schedule(Clock::time_point deadline,
                                               std::chrono::milliseconds interval,
-                                              Clock::time_point now) {
+                                              Clock::time_point now,
+                                              std::chrono::milliseconds gathering) {
   int ticks = 0;
   if (now - deadline > kMostBehind) {
     ticks = 1;
@@ -65,12 +78,12 @@ TimerControl::Schedule TimerControl::schedule(Clock::time_point deadline,
     ticks = static_cast<int>((now - deadline) / interval) + 1;
     deadline += ticks * interval;
   }
-  const auto wake = deadline + std::max(kGathering - interval, std::chrono::milliseconds(0));
+  const auto wake = deadline + std::max(gathering - interval, std::chrono::milliseconds(0));
   return {ticks, deadline, std::chrono::ceil<std::chrono::milliseconds>(wake - now)};
 }
 
 int TimerControl::arm(Clock::time_point now) {
-  const Schedule next = schedule(deadline_, interval_, now);
+  const Schedule next = schedule(deadline_, interval_, now, gathering_);
   deadline_ = next.deadline;
   timerId_ = startTimer(next.wait, Qt::PreciseTimer);
   return next.ticks;
